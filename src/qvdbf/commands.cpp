@@ -1,0 +1,234 @@
+#include "commands.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "csv_reader.h"
+#include "xbase/cursor.h"
+#include "xbase/error.h"
+#include "xbase/table.h"
+
+namespace qvdbf {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: qvdbf COMMAND FILE ...\n"
+    "  info FILE                          version, record count, one line per field\n"
+    "  create FILE FIELDS                 FIELDS like LNAME:C:30,AGE:N:3:0,NOTE:M\n"
+    "  append-csv FILE CSV                append one record per CSV line; prints the number appended\n"
+    "  count FILE [--deleted on|off] [--exact on|off] [EXPR]\n"
+    "                                     records matching EXPR (deleted ones hidden unless --deleted off)\n"
+    "  list FILE [--fields A,B,...] [--filter EXPR] [--limit N]\n"
+    "                                     CSV of the records in view, record number first\n"
+    "  eval FILE RECNO EXPR               the value of EXPR on that record: C:text N:number L:T D:yyyymmdd\n"
+    "  pack FILE                          remove records marked deleted; prints the number left\n"
+    "  zap FILE                           remove every record\n"
+    "exit status: 0 done, 1 a failed check, 2 bad usage or an unreadable file\n";
+
+bool parseSwitch(const std::string& value, bool& out) {
+  if (value == "on") out = true;
+  else if (value == "off") out = false;
+  else return false;
+  return true;
+}
+
+std::string formatNumberOut(double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", v);
+  return buf;
+}
+
+std::string valueText(const xbase::Value& v) {
+  switch (v.type) {
+    case xbase::ValueType::Character: return "C:" + v.text;
+    case xbase::ValueType::Numeric: return "N:" + formatNumberOut(v.number);
+    case xbase::ValueType::Logical: return std::string("L:") + (v.logical ? "T" : "F");
+    case xbase::ValueType::Date: return "D:" + xbase::formatDtos(v.date);
+  }
+  return {};
+}
+
+// Options of the form --name value, anywhere among the arguments; the rest
+// are returned in order.
+struct Options {
+  std::vector<std::pair<std::string, std::string>> named;
+  Args positional;
+  const std::string* get(const std::string& name) const {
+    for (const auto& [n, v] : named)
+      if (n == name) return &v;
+    return nullptr;
+  }
+};
+
+bool splitOptions(const Args& args, const std::vector<std::string>& allowed, Options& out, std::string& problem) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+      std::string name = a.substr(2);
+      bool known = false;
+      for (const auto& n : allowed) known |= n == name;
+      if (!known) {
+        problem = "unknown option " + a;
+        return false;
+      }
+      if (i + 1 >= args.size()) {
+        problem = "option " + a + " needs a value";
+        return false;
+      }
+      out.named.emplace_back(name, args[++i]);
+    } else {
+      out.positional.push_back(a);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int usage(const std::string& problem) {
+  if (!problem.empty()) std::fprintf(stderr, "qvdbf: %s\n", problem.c_str());
+  std::fputs(kUsage, problem.empty() ? stdout : stderr);
+  return problem.empty() ? 0 : 2;
+}
+
+int cmdInfo(const Args& args) {
+  if (args.size() != 1) return usage("info takes one FILE");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::SharedReadOnly);
+  std::printf("version 0x%02X\n", table->header().version);
+  std::printf("records %u\n", table->recordCount());
+  for (const auto& f : table->fields())
+    std::printf("%s %c %u %u\n", f.name.c_str(), static_cast<char>(f.type), unsigned(f.width), unsigned(f.decimals));
+  return 0;
+}
+
+int cmdCreate(const Args& args) {
+  if (args.size() != 2) return usage("create takes FILE and FIELDS");
+  xbase::Table::create(args[0], xbase::parseFieldList(args[1]));
+  return 0;
+}
+
+int cmdAppendCsv(const Args& args) {
+  if (args.size() != 2) return usage("append-csv takes FILE and CSV");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::Exclusive);
+  std::FILE* in = args[1] == "-" ? stdin : std::fopen(args[1].c_str(), "rb");
+  if (!in) {
+    std::fprintf(stderr, "qvdbf: %s: cannot open the file\n", args[1].c_str());
+    return 2;
+  }
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in == stdin ? nullptr : in, std::fclose);
+  CsvReader reader(in);
+  std::vector<std::string> values;
+  unsigned long appended = 0;
+  table->beginBulk();
+  const int fields = table->fieldCount();
+  try {
+    while (reader.next(values)) {
+      xbase::Record record = table->blankRecord();
+      for (int i = 0; i < fields && std::size_t(i) < values.size(); ++i) record.setText(i, values[std::size_t(i)]);
+      table->append(record);
+      ++appended;
+    }
+    table->endBulk();
+  } catch (const xbase::Error& e) {
+    table->endBulk();
+    std::fprintf(stderr, "qvdbf: %s: line %ld: %s (%lu records appended before it)\n", args[1].c_str(), reader.line(),
+                 e.what(), appended);
+    return 2;
+  }
+  std::printf("%lu\n", appended);
+  return 0;
+}
+
+int cmdCount(const Args& args) {
+  Options o;
+  std::string problem;
+  if (!splitOptions(args, {"deleted", "exact"}, o, problem)) return usage(problem);
+  if (o.positional.empty() || o.positional.size() > 2) return usage("count takes FILE and at most one EXPR");
+  xbase::Environment env;
+  if (auto v = o.get("deleted"); v && !parseSwitch(*v, env.deleted)) return usage("--deleted takes on or off");
+  if (auto v = o.get("exact"); v && !parseSwitch(*v, env.exact)) return usage("--exact takes on or off");
+  auto table = xbase::Table::open(o.positional[0], xbase::OpenMode::SharedReadOnly);
+  xbase::Cursor cursor(*table, env);
+  if (o.positional.size() == 2) cursor.setQuery(o.positional[1]);
+  std::printf("%u\n", cursor.count());
+  return 0;
+}
+
+int cmdList(const Args& args) {
+  Options o;
+  std::string problem;
+  if (!splitOptions(args, {"fields", "filter", "limit"}, o, problem)) return usage(problem);
+  if (o.positional.size() != 1) return usage("list takes one FILE");
+  auto table = xbase::Table::open(o.positional[0], xbase::OpenMode::SharedReadOnly);
+  xbase::Environment env;
+  xbase::Cursor cursor(*table, env);
+  if (auto f = o.get("filter")) cursor.setQuery(*f);
+  long limit = -1;
+  if (auto l = o.get("limit")) {
+    char* end = nullptr;
+    limit = std::strtol(l->c_str(), &end, 10);
+    if (l->empty() || *end || limit < 0) return usage("--limit takes a number");
+  }
+  std::vector<int> columns;
+  if (auto f = o.get("fields")) {
+    std::size_t start = 0;
+    while (start <= f->size()) {
+      std::size_t comma = f->find(',', start);
+      std::string name = f->substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+      int index = table->fieldIndex(name);
+      if (index < 0) throw xbase::Error(table->path(), "no field named " + name);
+      columns.push_back(index);
+      if (comma == std::string::npos) break;
+      start = comma + 1;
+    }
+  } else {
+    for (int i = 0; i < table->fieldCount(); ++i)
+      if (table->field(i).type != xbase::FieldType::NullFlags) columns.push_back(i);
+  }
+  table->setSequentialReading(true);
+  std::string line;
+  for (bool ok = cursor.first(); ok && limit != 0; ok = cursor.next(), --limit) {
+    xbase::Record record = cursor.read();
+    line = std::to_string(record.recno());
+    for (int c : columns) {
+      line.push_back(',');
+      line += csvField(record.text(c));
+    }
+    line.push_back('\n');
+    std::fwrite(line.data(), 1, line.size(), stdout);
+  }
+  return 0;
+}
+
+int cmdEval(const Args& args) {
+  if (args.size() != 3) return usage("eval takes FILE, RECNO and EXPR");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::SharedReadOnly);
+  char* end = nullptr;
+  unsigned long recno = std::strtoul(args[1].c_str(), &end, 10);
+  if (args[1].empty() || *end) return usage("RECNO must be a record number");
+  if (recno < 1 || recno > table->recordCount()) throw xbase::Error(table->path(), "record " + args[1] + " does not exist");
+  xbase::Environment env;
+  xbase::Expression e = xbase::Expression::compile(args[2], table->fields());
+  xbase::EvalContext ctx{table->rawRecord(uint32_t(recno)), uint32_t(recno), table.get(), &env};
+  std::printf("%s\n", valueText(e.evaluate(ctx)).c_str());
+  return 0;
+}
+
+int cmdPack(const Args& args) {
+  if (args.size() != 1) return usage("pack takes one FILE");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::Exclusive);
+  table->pack();
+  std::printf("%u\n", table->recordCount());
+  return 0;
+}
+
+int cmdZap(const Args& args) {
+  if (args.size() != 1) return usage("zap takes one FILE");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::Exclusive);
+  table->zap();
+  return 0;
+}
+
+}  // namespace qvdbf
