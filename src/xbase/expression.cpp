@@ -3,6 +3,7 @@
 //
 // Precedence, loosest first: .OR.; .AND.; .NOT. / !; the comparisons
 // = == <> # != < <= > >= $; + and -; * / %; ^ and **; unary - and +.
+// Operators of one level group left to right.
 
 #include "expression.h"
 
@@ -476,11 +477,12 @@ class Parser {
     return left;
   }
 
+  // Exponents group left to right, as in xBase: 2^3^2 is 64.
   NodePtr powExpr() {
     NodePtr left = unary();
-    if (peek().kind == Tok::Power) {
+    while (peek().kind == Tok::Power) {
       std::size_t pos = take().pos;
-      NodePtr right = powExpr();
+      NodePtr right = unary();
       need(left, ValueType::Numeric, pos, "^");
       need(right, ValueType::Numeric, pos, "^");
       left = std::make_unique<ArithNode>(Arith::Pow, std::move(left), std::move(right));

@@ -1,5 +1,6 @@
 #include "field_codec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -76,6 +77,13 @@ double parseNumber(std::string_view text, bool* complete) {
 
 bool formatNumber(double value, int width, int decimals, std::string& out) {
   if (!std::isfinite(value)) return false;
+  // Halves round away from zero, as xBase does, and a value such as 12.345
+  // whose binary form lies just below the half still counts as a half.
+  double scaled = value * kPow10[std::clamp(decimals, 0, 22)];
+  if (std::fabs(scaled) < 1e15) {
+    scaled += std::copysign(std::fabs(scaled) * 1e-12, scaled);
+    value = std::round(scaled) / kPow10[std::clamp(decimals, 0, 22)];
+  }
   char buf[400];
   int len = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
   if (len < 0 || len >= int(sizeof buf)) return false;

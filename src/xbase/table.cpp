@@ -1,5 +1,6 @@
 #include "table.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -15,8 +16,18 @@ constexpr std::size_t kWindowBytes = 32 * 1024;
 constexpr std::size_t kSequentialWindowBytes = 1024 * 1024;
 constexpr std::size_t kBulkBytes = 1024 * 1024;
 
+// The memo file's name takes the case of the table's extension, as other
+// xBase tools expect: t.dbf goes with t.fpt, T.DBF with T.FPT.
 std::string memoPathFor(const std::string& dbfPath, MemoKind kind) {
-  return replaceExtension(dbfPath, kind == MemoKind::Fpt ? ".FPT" : ".DBT");
+  std::string ext = kind == MemoKind::Fpt ? ".fpt" : ".dbt";
+  auto slash = dbfPath.find_last_of('/');
+  auto dot = dbfPath.find_last_of('.');
+  bool lower = dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < dbfPath.size();
+  for (std::size_t i = dot + 1; lower && i < dbfPath.size(); ++i)
+    lower = !std::isupper(static_cast<unsigned char>(dbfPath[i]));
+  if (!lower)
+    for (char& c : ext) c = char(std::toupper(static_cast<unsigned char>(c)));
+  return replaceExtension(dbfPath, ext);
 }
 
 // The memo file that belongs to a table, found without regard to case.

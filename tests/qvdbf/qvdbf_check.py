@@ -1,0 +1,89 @@
+#!/usr/bin/python3
+"""The contract of qvdbf: outputs, one item a line, and exit statuses
+(0 done, 2 bad usage or an unreadable file with a message naming the file)."""
+import os
+import subprocess
+import sys
+import tempfile
+
+QVDBF = sys.argv[1]
+failures = []
+
+
+def run(*args, stdin=None):
+    r = subprocess.run([QVDBF, *args], capture_output=True, input=stdin)
+    return r.returncode, r.stdout.decode("cp1252"), r.stderr.decode("cp1252")
+
+
+def expect(what, got, want):
+    if got != want:
+        failures.append(f"{what}: got {got!r}, want {want!r}")
+
+
+with tempfile.TemporaryDirectory() as d:
+    t = os.path.join(d, "people.dbf")
+    csv_path = os.path.join(d, "in.csv")
+    expect("create", run("create", t, "LNAME:C:12,AGE:N:3:0,NOTE:M,ISDEL:L,BORN:D")[0], 0)
+    expect("info", run("info", t), (0, "version 0xF5\nrecords 0\nLNAME C 12 0\nAGE N 3 0\nNOTE M 10 0\n"
+                                        "ISDEL L 1 0\nBORN D 8 0\n", ""))
+    with open(csv_path, "wb") as f:
+        f.write(b'Smith,42,"multi\r\nline, memo",F,19970428\r\nJones,7\r\n"Brown ""B""",,,T,\n')
+    expect("append-csv", run("append-csv", t, csv_path), (0, "3\n", ""))
+    expect("count all", run("count", t)[1], "3\n")
+    expect("count expr", run("count", t, "!ISDEL")[1], "2\n")
+    expect("count prefix", run("count", t, 'UPPER(LNAME)="SM"')[1], "1\n")
+    expect("count exact", run("count", t, "--exact", "on", 'UPPER(LNAME)="SM"')[1], "0\n")
+    expect("list", run("list", t, "--fields", "LNAME,NOTE", "--limit", "2")[1],
+           '1,Smith,"multi\r\nline, memo"\n2,Jones,\n')
+    expect("list filter", run("list", t, "--fields", "LNAME", "--filter", "AGE>10")[1], "1,Smith\n")
+    expect("list quotes", run("list", t, "--fields", "LNAME", "--filter", "ISDEL")[1], '3,"Brown ""B"""\n')
+    expect("eval C", run("eval", t, "1", "TRIM(LNAME)+'!'")[1], "C:Smith!\n")
+    expect("eval N", run("eval", t, "1", "AGE/4")[1], "N:10.5\n")
+    expect("eval L", run("eval", t, "2", "EMPTY(BORN)")[1], "L:T\n")
+    expect("eval D", run("eval", t, "1", "BORN+1")[1], "D:19970429\n")
+
+    # Deleted records: hidden by default, counted with --deleted off; pack removes them.
+    mark = subprocess.run(["/usr/bin/python3", "-c", f"""
+import sys
+p = {t!r}
+b = bytearray(open(p, 'rb').read())
+hl = b[8] | (b[9] << 8); rl = b[10] | (b[11] << 8)
+b[hl + rl] = 0x2A
+open(p, 'wb').write(b)
+"""])
+    expect("count deleted hidden", run("count", t)[1], "2\n")
+    expect("count deleted shown", run("count", t, "--deleted", "off")[1], "3\n")
+    expect("pack", run("pack", t), (0, "2\n", ""))
+    expect("after pack", run("list", t, "--fields", "LNAME")[1], '1,Smith\n2,"Brown ""B"""\n')
+    expect("zap", run("zap", t)[0], 0)
+    expect("after zap", run("count", t, "--deleted", "off")[1], "0\n")
+
+    # Failures: status 2 and a message naming the file or the problem.
+    missing = os.path.join(d, "missing.dbf")
+    code, out, err = run("info", missing)
+    expect("missing file status", code, 2)
+    expect("missing file message", missing in err, True)
+    garbage = os.path.join(d, "garbage.dbf")
+    with open(garbage, "wb") as f:
+        f.write(b"this is not a table at all, just some text" * 3)
+    code, out, err = run("count", garbage)
+    expect("garbage status", code, 2)
+    expect("garbage message", garbage in err and "not a valid table" in err, True)
+    code, out, err = run("count", t, "AGE=")
+    expect("bad expression status", code, 2)
+    expect("bad expression message", "position 5" in err, True)
+    expect("bad usage", run("count")[0], 2)
+    expect("unknown command", run("frobnicate", t)[0], 2)
+    expect("bad option", run("count", t, "--deleted", "maybe")[0], 2)
+    expect("help", run("--help")[0], 0)
+    with open(csv_path, "wb") as f:
+        f.write(b"Ok,1\nBad,notanumber\n")
+    code, out, err = run("append-csv", t, csv_path)
+    expect("bad csv value status", code, 2)
+    expect("bad csv value message", "line 2" in err and "AGE" in err, True)
+    expect("records before the bad line kept", run("count", t)[1], "1\n")
+
+for f in failures:
+    print("FAIL", f)
+print("qvdbf: ok" if not failures else f"qvdbf: {len(failures)} failures")
+sys.exit(1 if failures else 0)
