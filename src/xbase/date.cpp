@@ -28,6 +28,7 @@ JulianDay toJulian(int year, int month, int day) {
 }
 
 CalendarDate fromJulian(JulianDay jd) {
+  if (jd < kFirstJulianDay || jd > kLastJulianDay) return {};
   int a = jd + 32044;
   int b = (4 * a + 3) / 146097;
   int c = a - 146097 * b / 4;
@@ -57,8 +58,8 @@ JulianDay parseDtos(std::string_view text) {
 }
 
 std::string formatDtos(JulianDay jd) {
-  if (jd <= 0) return std::string(8, ' ');
   CalendarDate d = fromJulian(jd);
+  if (d.year == 0) return std::string(8, ' ');
   char buf[16];
   std::snprintf(buf, sizeof buf, "%04d%02d%02d", d.year % 10000, d.month, d.day);
   return std::string(buf, 8);

@@ -19,9 +19,14 @@ struct CalendarDate {
   int day = 0;
 };
 
+// Day numbers of 0001-01-01 and 9999-12-31; anything outside is no date.
+constexpr JulianDay kFirstJulianDay = 1721426;
+constexpr JulianDay kLastJulianDay = 5373484;
+
 bool isValidDate(int year, int month, int day);
 JulianDay toJulian(int year, int month, int day);  // REQUIRES: a valid date
-CalendarDate fromJulian(JulianDay jd);              // REQUIRES: jd > 0
+// {0, 0, 0} for a day outside kFirstJulianDay..kLastJulianDay.
+CalendarDate fromJulian(JulianDay jd);
 
 // Parses eight digits YYYYMMDD; 0 when the text is not a valid date.
 JulianDay parseDtos(std::string_view text);

@@ -34,7 +34,7 @@ std::string formatDate(JulianDay jd, const Environment& env) {
   FormatRule rule = ruleFor(env.dateFormat);
   int yearWidth = env.century ? 4 : 2;
   std::string y, m, d;
-  if (jd <= 0) {
+  if (fromJulian(jd).year == 0) {
     y.assign(std::size_t(yearWidth), ' ');
     m = "  ";
     d = "  ";

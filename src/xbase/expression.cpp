@@ -275,7 +275,7 @@ struct DateShiftNode : Binary {
     double n = dateLeft ? right->number(c) : left->number(c);
     if (d <= 0) return 0;
     double r = minus ? d - std::trunc(n) : d + std::trunc(n);
-    return r > 0 && r < 5373484 ? JulianDay(r) : 0;
+    return r >= kFirstJulianDay && r <= kLastJulianDay ? JulianDay(r) : 0;
   }
   bool dateLeft, minus;
 };
@@ -373,7 +373,18 @@ class Parser {
       fail(pos, std::string(op) + " needs " + typeName(t) + ", not " + typeName(n->type));
   }
 
+  // Bounds recursion so that deeply nested input cannot exhaust the stack.
+  struct Depth {
+    Parser& p;
+    explicit Depth(Parser& parser, std::size_t pos) : p(parser) {
+      if (++p.depth_ > kMaxDepth) p.fail(pos, "the expression is nested too deeply");
+    }
+    ~Depth() { --p.depth_; }
+  };
+  static constexpr int kMaxDepth = 256;
+
   NodePtr orExpr() {
+    Depth guard(*this, peek().pos);
     NodePtr left = andExpr();
     while (peek().kind == Tok::Or) {
       std::size_t pos = take().pos;
@@ -398,6 +409,7 @@ class Parser {
   }
 
   NodePtr notExpr() {
+    Depth guard(*this, peek().pos);
     if (peek().kind == Tok::Not) {
       std::size_t pos = take().pos;
       NodePtr arg = notExpr();
@@ -491,6 +503,7 @@ class Parser {
   }
 
   NodePtr unary() {
+    Depth guard(*this, peek().pos);
     if (peek().kind == Tok::Minus || peek().kind == Tok::Plus) {
       Token op = take();
       NodePtr arg = unary();
@@ -554,6 +567,7 @@ class Parser {
   std::vector<Token> tokens_;
   std::size_t k_ = 0;
   bool usesMemo_ = false;
+  int depth_ = 0;  // current recursion depth of the descent
 };
 
 }  // namespace

@@ -156,9 +156,8 @@ struct FunctionNode : Node {
         return s.empty() ? 0 : double(static_cast<unsigned char>(s[0]));
       }
       case Fn::Year: case Fn::Month: case Fn::Day: {
-        JulianDay d = args[0]->date(c);
-        if (d <= 0) return 0;
-        CalendarDate cd = fromJulian(d);
+        CalendarDate cd = fromJulian(args[0]->date(c));
+        if (cd.year == 0) return 0;
         return fn == Fn::Year ? cd.year : fn == Fn::Month ? cd.month : cd.day;
       }
       default: return 0;

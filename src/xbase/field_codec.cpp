@@ -144,8 +144,8 @@ std::string fieldText(const char* record, const FieldDef& f) {
       if (f.width != 8) return {};
       int32_t day = int32_t(getLE32(raw.data()));
       uint32_t ms = getLE32(raw.data() + 4);
-      if (day <= 0) return {};
       CalendarDate c = fromJulian(day);
+      if (c.year == 0) return {};
       uint32_t s = ms / 1000;
       char buf[32];
       std::snprintf(buf, sizeof buf, "%04d%02d%02d%02u%02u%02u", c.year % 10000, c.month, c.day,
@@ -180,7 +180,7 @@ JulianDay fieldDate(const char* record, const FieldDef& f) {
   if (f.type == FieldType::DateTime) {
     if (f.width != 8) return 0;
     int32_t day = int32_t(getLE32(record + f.offset));
-    return day > 0 && day < 5373484 ? day : 0;
+    return day >= kFirstJulianDay && day <= kLastJulianDay ? day : 0;
   }
   return parseDtos(rawField(record, f));
 }

@@ -193,6 +193,11 @@ TEST_F(ExpressionTest, CompileErrorsNameThePositionAndWhatWasExpected) {
       {".X.", 1, "unknown word .X."},
       {"IIF(ISDEL,1,'a')", 1, "IIF() argument 3 must be a number"},
   };
+  // Nesting beyond what any real expression needs is refused, not followed down the stack.
+  std::string deep = std::string(5000, '(') + "1" + std::string(5000, ')');
+  EXPECT_THROW(Expression::compile(deep, table_->fields()), ExpressionError);
+  EXPECT_THROW(Expression::compile(std::string(100000, '-') + "1", table_->fields()), ExpressionError);
+  EXPECT_THROW(Expression::compile(std::string(100000, '!') + "ISDEL", table_->fields()), ExpressionError);
   for (const Case& c : cases) {
     try {
       Expression::compile(c.text, table_->fields());

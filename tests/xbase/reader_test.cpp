@@ -96,6 +96,12 @@ std::string goodTable(const TempDir& dir) {
   return qvtest::readFile(dir.file("good.dbf"));
 }
 
+// `bytes` with one byte replaced.
+std::string patched(std::string bytes, std::size_t at, char value) {
+  bytes.replace(at, 1, 1, value);
+  return bytes;
+}
+
 }  // namespace
 
 TEST(Reader, UntrustedFilesFailWithAClearErrorNamingTheFile) {
@@ -108,13 +114,13 @@ TEST(Reader, UntrustedFilesFailWithAClearErrorNamingTheFile) {
   } cases[] = {
       {"empty", [](std::string) { return std::string(); }, "shorter than a table header"},
       {"truncated header", [](std::string b) { return b.substr(0, 40); }, "ends inside its header"},
-      {"unknown version", [](std::string b) { b[0] = 0x77; return b; }, "unknown version"},
+      {"unknown version", [](std::string b) { return patched(b, 0, 0x77); }, "unknown version"},
       {"record length disagrees", [](std::string b) { putLE16(b.data() + 10, 99); return b; }, "record length"},
       {"header length too small", [](std::string b) { putLE16(b.data() + 8, 20); return b; }, "header length"},
-      {"no fields", [](std::string b) { b[32] = 0x0D; return b; }, "no fields"},
-      {"field without name", [](std::string b) { b[32] = 0; return b; }, "has no name"},
-      {"unknown field type", [](std::string b) { b[32 + 11] = 'Z'; return b; }, "unknown type"},
-      {"zero width", [](std::string b) { b[32 + 16] = 0; return b; }, "width 0"},
+      {"no fields", [](std::string b) { return patched(b, 32, 0x0D); }, "no fields"},
+      {"field without name", [](std::string b) { return patched(b, 32, 0); }, "has no name"},
+      {"unknown field type", [](std::string b) { return patched(b, 32 + 11, 'Z'); }, "unknown type"},
+      {"zero width", [](std::string b) { return patched(b, 32 + 16, 0); }, "width 0"},
       {"header length beyond the file",
        [](std::string b) { putLE16(b.data() + 8, 60000); return b; }, "ends inside its header"},
   };
