@@ -7,6 +7,8 @@
 #include "csv_reader.h"
 #include "xbase/cursor.h"
 #include "xbase/error.h"
+#include "xbase/index_check.h"
+#include "xbase/index_set.h"
 #include "xbase/table.h"
 
 namespace qvdbf {
@@ -18,10 +20,16 @@ constexpr const char* kUsage =
     "  info FILE                          version, record count, one line per field\n"
     "  create FILE FIELDS                 FIELDS like LNAME:C:30,AGE:N:3:0,NOTE:M\n"
     "  append-csv FILE CSV                append one record per CSV line; prints the number appended\n"
-    "  count FILE [--deleted on|off] [--exact on|off] [EXPR]\n"
+    "  count FILE [--deleted on|off] [--exact on|off] [--order TAG] [EXPR]\n"
     "                                     records matching EXPR (deleted ones hidden unless --deleted off)\n"
-    "  list FILE [--fields A,B,...] [--filter EXPR] [--limit N]\n"
+    "  list FILE [--fields A,B,...] [--filter EXPR] [--limit N] [--order TAG] [--deleted on|off]\n"
     "                                     CSV of the records in view, record number first\n"
+    "  index FILE TAG EXPR                create or replace a tag in the production index\n"
+    "  reindex FILE                       rebuild every tag of the production index from its expression\n"
+    "  seek FILE TAG KEY [--exact] [--soft]\n"
+    "                                     the record number found, or \"not found\" (with --soft\n"
+    "                                     also the record the cursor stands on, or \"eof\")\n"
+    "  check FILE                         verify every tag against the records: \"ok\" or the problems\n"
     "  eval FILE RECNO EXPR               the value of EXPR on that record: C:text N:number L:T D:yyyymmdd\n"
     "  pack FILE                          remove records marked deleted; prints the number left\n"
     "  zap FILE                           remove every record\n"
@@ -100,6 +108,12 @@ int cmdInfo(const Args& args) {
   std::printf("records %u\n", table->recordCount());
   for (const auto& f : table->fields())
     std::printf("%s %c %u %u\n", f.name.c_str(), static_cast<char>(f.type), unsigned(f.width), unsigned(f.decimals));
+  xbase::IndexSet& indexes = table->indexes();
+  for (int i = 1; i <= indexes.orderCount(); ++i) {
+    xbase::IndexTag& tag = indexes.order(i);
+    std::printf("TAG %s %s\n", tag.name.c_str(), tag.tree->header().expression.c_str());
+  }
+  if (!indexes.error().empty()) std::fprintf(stderr, "qvdbf: %s\n", indexes.error().c_str());
   return 0;
 }
 
@@ -144,13 +158,14 @@ int cmdAppendCsv(const Args& args) {
 int cmdCount(const Args& args) {
   Options o;
   std::string problem;
-  if (!splitOptions(args, {"deleted", "exact"}, o, problem)) return usage(problem);
+  if (!splitOptions(args, {"deleted", "exact", "order"}, o, problem)) return usage(problem);
   if (o.positional.empty() || o.positional.size() > 2) return usage("count takes FILE and at most one EXPR");
   xbase::Environment env;
   if (auto v = o.get("deleted"); v && !parseSwitch(*v, env.deleted)) return usage("--deleted takes on or off");
   if (auto v = o.get("exact"); v && !parseSwitch(*v, env.exact)) return usage("--exact takes on or off");
   auto table = xbase::Table::open(o.positional[0], xbase::OpenMode::SharedReadOnly);
   xbase::Cursor cursor(*table, env);
+  if (auto tag = o.get("order")) cursor.setOrder(*tag);
   if (o.positional.size() == 2) cursor.setQuery(o.positional[1]);
   std::printf("%u\n", cursor.count());
   return 0;
@@ -159,11 +174,13 @@ int cmdCount(const Args& args) {
 int cmdList(const Args& args) {
   Options o;
   std::string problem;
-  if (!splitOptions(args, {"fields", "filter", "limit"}, o, problem)) return usage(problem);
+  if (!splitOptions(args, {"fields", "filter", "limit", "order", "deleted"}, o, problem)) return usage(problem);
   if (o.positional.size() != 1) return usage("list takes one FILE");
-  auto table = xbase::Table::open(o.positional[0], xbase::OpenMode::SharedReadOnly);
   xbase::Environment env;
+  if (auto v = o.get("deleted"); v && !parseSwitch(*v, env.deleted)) return usage("--deleted takes on or off");
+  auto table = xbase::Table::open(o.positional[0], xbase::OpenMode::SharedReadOnly);
   xbase::Cursor cursor(*table, env);
+  if (auto tag = o.get("order")) cursor.setOrder(*tag);
   if (auto f = o.get("filter")) cursor.setQuery(*f);
   long limit = -1;
   if (auto l = o.get("limit")) {
@@ -222,6 +239,59 @@ int cmdPack(const Args& args) {
   table->pack();
   std::printf("%u\n", table->recordCount());
   return 0;
+}
+
+int cmdIndex(const Args& args) {
+  if (args.size() != 3) return usage("index takes FILE, TAG and EXPR");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::Exclusive);
+  table->indexes().createTag(args[1], args[2]);
+  return 0;
+}
+
+int cmdReindex(const Args& args) {
+  if (args.size() != 1) return usage("reindex takes one FILE");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::Exclusive);
+  table->indexes().reindex();
+  return 0;
+}
+
+int cmdSeek(const Args& args) {
+  bool exact = false, soft = false;
+  Args rest;
+  for (const auto& a : args) {
+    if (a == "--exact") exact = true;
+    else if (a == "--soft") soft = true;
+    else rest.push_back(a);
+  }
+  if (rest.size() != 3) return usage("seek takes FILE, TAG and KEY");
+  auto table = xbase::Table::open(rest[0], xbase::OpenMode::SharedReadOnly);
+  xbase::Environment env;
+  env.exact = exact;
+  env.softSeek = soft;
+  xbase::Cursor cursor(*table, env);
+  cursor.setOrder(rest[1]);
+  if (cursor.seek(rest[2])) {
+    std::printf("%u\n", cursor.recno());
+    return 0;
+  }
+  std::printf("not found\n");
+  if (soft) {
+    if (cursor.eof()) std::printf("eof\n");
+    else std::printf("%u\n", cursor.recno());
+  }
+  return 0;
+}
+
+int cmdCheck(const Args& args) {
+  if (args.size() != 1) return usage("check takes one FILE");
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::SharedReadOnly);
+  std::vector<std::string> problems = xbase::checkIndexes(*table);
+  if (problems.empty()) {
+    std::printf("ok\n");
+    return 0;
+  }
+  for (const auto& p : problems) std::printf("%s\n", p.c_str());
+  return 1;
 }
 
 int cmdZap(const Args& args) {

@@ -18,6 +18,10 @@ int cmdList(const Args& args);
 int cmdEval(const Args& args);
 int cmdPack(const Args& args);
 int cmdZap(const Args& args);
+int cmdIndex(const Args& args);
+int cmdReindex(const Args& args);
+int cmdSeek(const Args& args);
+int cmdCheck(const Args& args);
 
 int usage(const std::string& problem);
 

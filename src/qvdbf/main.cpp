@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
     if (command == "eval") return cmdEval(args);
     if (command == "pack") return cmdPack(args);
     if (command == "zap") return cmdZap(args);
+    if (command == "index") return cmdIndex(args);
+    if (command == "reindex") return cmdReindex(args);
+    if (command == "seek") return cmdSeek(args);
+    if (command == "check") return cmdCheck(args);
   } catch (const xbase::Error& e) {
     std::fprintf(stderr, "qvdbf: %s\n", e.what());
     return 2;

@@ -1,6 +1,9 @@
 #include "cursor.h"
 
+#include <cstring>
+
 #include "error.h"
+#include "index_set.h"
 #include "field_codec.h"
 
 namespace xbase {
@@ -24,6 +27,81 @@ void Cursor::setQuery(std::string_view expression) {
 
 void Cursor::setOrder(std::unique_ptr<RecordOrder> order) {
   order_ = order ? std::move(order) : std::make_unique<NaturalOrder>(table_);
+  orderNumber_ = 0;
+}
+
+void Cursor::setOrder(int number) {
+  if (number == 0) {
+    setOrder(std::unique_ptr<RecordOrder>());
+    return;
+  }
+  IndexSet& indexes = table_.indexes();
+  if (number < 0 || number > indexes.orderCount()) throw Error(table_.path(), "no order " + std::to_string(number));
+  order_ = std::make_unique<TagOrder>(table_, indexes.order(number));
+  orderNumber_ = number;
+}
+
+void Cursor::setOrder(std::string_view tagName) {
+  int number = table_.indexes().orderNumber(tagName);
+  if (number == 0) throw Error(table_.path(), "no tag named " + std::string(tagName));
+  setOrder(number);
+}
+
+bool Cursor::seek(std::string_view value) {
+  auto* tagOrder = dynamic_cast<TagOrder*>(order_.get());
+  if (!tagOrder) throw Error(table_.path(), "a seek needs an index order");
+  SeekKey key = makeSeekKey(tagOrder->tag().spec, value, env_.exact);
+  uint32_t r = tagOrder->seek(key.key, key.significant);
+  while (r != 0 && !visible(r)) r = tagOrder->next(r);
+  bool found = r != 0 && tagOrder->currentMatches(key.key, key.significant);
+  bof_ = false;
+  if (found || (env_.softSeek && r != 0)) {
+    recno_ = r;
+    eof_ = false;
+  } else {
+    eof_ = true;
+  }
+  return found;
+}
+
+TagOrder::TagOrder(const Table& table, IndexTag& tag) : table_(table), tag_(tag) {}
+
+uint32_t TagOrder::settle(CompactTag::Position p) {
+  position_ = p;
+  version_ = tag_.tree->version();
+  return p.page ? tag_.tree->recnoAt(p) : 0;
+}
+
+uint32_t TagOrder::first() { return settle(tag_.tree->first()); }
+uint32_t TagOrder::last() { return settle(tag_.tree->last()); }
+
+bool TagOrder::locate(uint32_t recno) {
+  if (version_ == tag_.tree->version() && position_.page && tag_.tree->recnoAt(position_) == recno) return true;
+  // Find the record's own entry from its key.
+  if (!tag_.keyOf(table_, table_.rawRecord(recno), recno, key_)) key_.assign(tag_.spec.length, tag_.spec.fill());
+  CompactTag::Position p = tag_.tree->lowerBound(key_.data(), tag_.spec.length, recno);
+  position_ = p;
+  version_ = tag_.tree->version();
+  return p.page && tag_.tree->recnoAt(p) == recno;
+}
+
+uint32_t TagOrder::next(uint32_t recno) {
+  if (!locate(recno)) return position_.page ? settle(position_) : 0;  // already past it
+  return settle(tag_.tree->next(position_));
+}
+
+uint32_t TagOrder::previous(uint32_t recno) {
+  if (!locate(recno) && !position_.page) return settle(tag_.tree->last());
+  return settle(tag_.tree->previous(position_));
+}
+
+uint32_t TagOrder::seek(const std::string& key, std::size_t significant) {
+  return settle(tag_.tree->lowerBound(key.data(), significant, 0));
+}
+
+bool TagOrder::currentMatches(const std::string& key, std::size_t significant) {
+  if (!position_.page || version_ != tag_.tree->version()) return false;
+  return std::memcmp(tag_.tree->keyAt(position_), key.data(), significant) == 0;
 }
 
 EvalContext Cursor::context(uint32_t recno) const {

@@ -15,6 +15,7 @@
 
 #include "environment.h"
 #include "expression.h"
+#include "compact_tag.h"
 #include "table.h"
 
 namespace xbase {
@@ -41,6 +42,35 @@ class NaturalOrder final : public RecordOrder {
   const Table& table_;
 };
 
+struct IndexTag;
+
+// Visits records in the order of an index tag.
+class TagOrder final : public RecordOrder {
+ public:
+  TagOrder(const Table& table, IndexTag& tag);
+  uint32_t first() override;
+  uint32_t last() override;
+  uint32_t next(uint32_t recno) override;
+  uint32_t previous(uint32_t recno) override;
+  IndexTag& tag() { return tag_; }
+  // Places the order at the first entry at or after the seek key; returns
+  // that entry's record number, 0 at the end.
+  uint32_t seek(const std::string& key, std::size_t significant);
+  // True when the entry the order stands on begins with `key`.
+  bool currentMatches(const std::string& key, std::size_t significant);
+
+ private:
+  // Finds `recno`'s entry (or where it would be) when the position is stale.
+  bool locate(uint32_t recno);
+  uint32_t settle(CompactTag::Position p);
+
+  const Table& table_;
+  IndexTag& tag_;
+  CompactTag::Position position_;  // where the last answer came from
+  uint64_t version_ = ~uint64_t(0);  // tree version the position belongs to
+  std::string key_;                  // scratch
+};
+
 class Cursor {
  public:
   // The table and the environment must outlive the cursor.
@@ -57,6 +87,18 @@ class Cursor {
 
   // Uses `order` for navigation; null goes back to natural order.
   void setOrder(std::unique_ptr<RecordOrder> order);
+  // The controlling order by number (0: natural order) or by tag name.
+  // Throws Error for an order that does not exist. The cursor is not moved.
+  void setOrder(int number);
+  void setOrder(std::string_view tagName);
+  // 0 for natural order.
+  int orderNumber() const { return orderNumber_; }
+
+  // Seeks `value` on the controlling order (Error without one). Under Exact
+  // off a key that begins with the value matches. Found: the cursor stands on
+  // the first visible match. Not found: with SoftSeek it stands on the next
+  // visible record in order (or at the end), else at the end.
+  bool seek(std::string_view value);
 
   // Each returns true when it landed on a visible record.
   bool first();
@@ -96,6 +138,7 @@ class Cursor {
   Table& table_;
   const Environment& env_;
   std::unique_ptr<RecordOrder> order_;  // never null
+  int orderNumber_ = 0;                 // as set by setOrder(int), 0 for natural or custom
   std::optional<Expression> query_;     // compiled query, none when empty
   std::string queryText_;               // as set
   uint32_t recno_ = 0;                  // current record, 0 for none

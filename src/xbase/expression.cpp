@@ -161,12 +161,17 @@ class Lexer {
 struct NumberLiteral : Node {
   explicit NumberLiteral(double v) : Node(ValueType::Numeric), value(v) {}
   double number(const EvalContext&) override { return value; }
+  bool constantNumber(double& out) const override {
+    out = value;
+    return true;
+  }
   double value;
 };
 
 struct StringLiteral : Node {
   explicit StringLiteral(std::string v) : Node(ValueType::Character), value(std::move(v)) {}
   std::string_view chars(const EvalContext&) override { return value; }
+  std::size_t width() const override { return value.size(); }
   std::string value;
 };
 
@@ -192,6 +197,7 @@ struct FieldNode : Node {
     }
     return rawField(c.record, field);  // full width, trailing blanks included
   }
+  std::size_t width() const override { return field.isMemo() ? 0 : field.width; }
   FieldDef field;
   std::string buffer;  // memo text
 };
@@ -211,6 +217,11 @@ struct NotNode : Unary {
 struct NegateNode : Unary {
   explicit NegateNode(NodePtr a) : Unary(ValueType::Numeric, std::move(a)) {}
   double number(const EvalContext& c) override { return -arg->number(c); }
+  bool constantNumber(double& out) const override {
+    if (!arg->constantNumber(out)) return false;
+    out = -out;
+    return true;
+  }
 };
 
 struct Binary : Node {
@@ -262,6 +273,7 @@ struct ConcatNode : Binary {
     scratch.append(b.data(), b.size());
     return scratch;
   }
+  std::size_t width() const override { return left->width() + right->width(); }
   bool moving;
   std::string scratch, buffer;
 };
@@ -547,6 +559,9 @@ class Parser {
           name = f.text;
           pos = f.pos;
         }
+        // Field names are at most 10 characters in the file; a longer name (as
+        // Visual FoxPro databases keep them) matches its first 10.
+        if (name.size() > 10) name.resize(10);
         for (const FieldDef& f : fields_) {
           if (f.name == name) {
             if (f.type == FieldType::NullFlags || f.type == FieldType::General || f.type == FieldType::Picture)
@@ -585,6 +600,7 @@ Expression& Expression::operator=(Expression&&) noexcept = default;
 Expression::~Expression() = default;
 
 ValueType Expression::type() const { return root_->type; }
+std::size_t Expression::width() const { return root_->width(); }
 bool Expression::logical(const EvalContext& ctx) { return root_->logical(ctx); }
 double Expression::number(const EvalContext& ctx) { return root_->number(ctx); }
 JulianDay Expression::date(const EvalContext& ctx) { return root_->date(ctx); }

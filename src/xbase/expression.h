@@ -43,6 +43,8 @@ class Expression {
 
   const std::string& text() const { return text_; }
   ValueType type() const;
+  // The most characters a character expression can yield (FoxPro's key length).
+  std::size_t width() const;
   // True when the expression reads a memo field (its evaluation then reads the memo file).
   bool usesMemo() const { return usesMemo_; }
 

@@ -290,6 +290,35 @@ struct FunctionNode : Node {
     }
   }
 
+  // A numeric argument's value when it is known at compile time.
+  bool constant(std::size_t i, double& out) const { return i < args.size() && args[i]->constantNumber(out); }
+
+  std::size_t width() const override {
+    double n = 0, m = 0;
+    std::size_t w0 = args.empty() ? 0 : args[0]->width();
+    switch (fn) {
+      case Fn::Upper: case Fn::Lower: case Fn::Trim: case Fn::Ltrim: case Fn::Alltrim: return w0;
+      case Fn::Substr: {
+        double start = 1;
+        bool knownStart = constant(1, start);
+        std::size_t rest = knownStart && start >= 1 ? (start - 1 < double(w0) ? w0 - std::size_t(start - 1) : 0) : w0;
+        if (args.size() > 2 && constant(2, n)) return std::min(rest, clampLength(n));
+        return rest;
+      }
+      case Fn::Left: case Fn::Right: return constant(1, n) ? std::min(w0, clampLength(n)) : w0;
+      case Fn::Str: return args.size() > 1 ? (constant(1, n) ? clampLength(n) : 20) : 10;
+      case Fn::Dtos: return 8;
+      case Fn::Dtoc: return 10;
+      case Fn::Iif: return std::max(args[1]->width(), args[2]->width());
+      case Fn::Space: return constant(0, n) ? clampLength(n) : 0;
+      case Fn::Chr: return 1;
+      case Fn::Replicate: return constant(1, n) ? std::min<std::size_t>(w0 * clampLength(n), std::size_t(kMaxResult)) : w0;
+      case Fn::Padl: case Fn::Padr: case Fn::Padc: return constant(1, m) ? clampLength(m) : w0;
+      case Fn::Max: case Fn::Min: return std::max(w0, args[1]->width());
+      default: return 0;
+    }
+  }
+
   Fn fn;
   std::vector<NodePtr> args;
   std::string buffer, scratch;  // results and copies of arguments

@@ -19,6 +19,10 @@ struct Node {
   virtual double number(const EvalContext&) { return 0; }
   virtual JulianDay date(const EvalContext&) { return 0; }
   virtual std::string_view chars(const EvalContext&) { return {}; }
+  // The most characters a character node can yield: an index key's length.
+  virtual std::size_t width() const { return 0; }
+  // True, with the value, for a number known at compile time.
+  virtual bool constantNumber(double&) const { return false; }
 
   ValueType type;
 };

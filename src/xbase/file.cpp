@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -153,6 +154,20 @@ std::string findFileNoCase(const std::string& path) {
   }
   ::closedir(dir);
   return found;
+}
+
+std::string companionPath(const std::string& tablePath, const std::string& lowerExtension) {
+  std::string ext = lowerExtension;
+  auto slash = tablePath.find_last_of('/');
+  auto dot = tablePath.find_last_of('.');
+  bool lower = dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < tablePath.size();
+  for (std::size_t i = dot + 1; lower && i < tablePath.size(); ++i)
+    lower = !std::isupper(static_cast<unsigned char>(tablePath[i]));
+  if (!lower)
+    for (char& c : ext) c = char(std::toupper(static_cast<unsigned char>(c)));
+  std::string wanted = replaceExtension(tablePath, ext);
+  std::string found = findFileNoCase(wanted);
+  return found.empty() ? wanted : found;
 }
 
 std::string replaceExtension(const std::string& path, const std::string& newExtension) {

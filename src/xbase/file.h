@@ -52,6 +52,11 @@ bool fileExists(const std::string& path);
 // Finds an existing file whose name matches `path`'s file name without regard to
 // case, in the same folder; returns the path as it exists, or "" when none does.
 std::string findFileNoCase(const std::string& path);
+// The file that goes with a table (its memo or production index): the same
+// base name with `lowerExtension` (".fpt", ".cdx"). An existing file is found
+// without regard to case; a new name takes the case of the table's extension
+// (t.dbf with t.fpt, T.DBF with T.FPT), as other xBase tools expect.
+std::string companionPath(const std::string& tablePath, const std::string& lowerExtension);
 // `path` with its extension (after the last dot of the file name) replaced.
 std::string replaceExtension(const std::string& path, const std::string& newExtension);
 

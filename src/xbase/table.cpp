@@ -6,6 +6,7 @@
 
 #include "error.h"
 #include "field_codec.h"
+#include "index_set.h"
 
 namespace xbase {
 
@@ -16,25 +17,8 @@ constexpr std::size_t kWindowBytes = 32 * 1024;
 constexpr std::size_t kSequentialWindowBytes = 1024 * 1024;
 constexpr std::size_t kBulkBytes = 1024 * 1024;
 
-// The memo file's name takes the case of the table's extension, as other
-// xBase tools expect: t.dbf goes with t.fpt, T.DBF with T.FPT.
-std::string memoPathFor(const std::string& dbfPath, MemoKind kind) {
-  std::string ext = kind == MemoKind::Fpt ? ".fpt" : ".dbt";
-  auto slash = dbfPath.find_last_of('/');
-  auto dot = dbfPath.find_last_of('.');
-  bool lower = dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < dbfPath.size();
-  for (std::size_t i = dot + 1; lower && i < dbfPath.size(); ++i)
-    lower = !std::isupper(static_cast<unsigned char>(dbfPath[i]));
-  if (!lower)
-    for (char& c : ext) c = char(std::toupper(static_cast<unsigned char>(c)));
-  return replaceExtension(dbfPath, ext);
-}
-
-// The memo file that belongs to a table, found without regard to case.
 std::string findMemoFile(const std::string& dbfPath, MemoKind kind) {
-  std::string wanted = memoPathFor(dbfPath, kind);
-  std::string found = findFileNoCase(wanted);
-  return found.empty() ? wanted : found;
+  return companionPath(dbfPath, kind == MemoKind::Fpt ? ".fpt" : ".dbt");
 }
 
 void writeNewTable(File& file, const DbfHeader& header) {
@@ -100,6 +84,8 @@ std::unique_ptr<Table> Table::open(const std::string& path, OpenMode mode) {
     if (!fileExists(memoPath)) throw CorruptFileError(path, "its memo file " + memoPath + " is missing");
     t->memo_ = openMemoFile(memoPath, kind, fileMode);
   }
+  t->indexes_ = std::make_unique<IndexSet>(*t);
+  t->indexes_->openProduction();
   return t;
 }
 
@@ -210,6 +196,7 @@ void Table::writeCountAndMarker() {
 
 uint32_t Table::append(Record& record) {
   requireWritable();
+  indexes_->requireMaintainable();
   if (record.table_ != this) throw Error(path_, "the record belongs to another table");
   if (header_.recordCount == 0xFFFFFFFFu) throw Error(path_, "the table is full");
   writeMemos(record);
@@ -217,6 +204,7 @@ uint32_t Table::append(Record& record) {
   if (bulk_) {
     bulkBuffer_.append(record.data_);
     record.recno_ = ++header_.recordCount;
+    indexes_->recordAppended(record.recno_, record.data_.data());
     if (bulkBuffer_.size() >= kBulkBytes) flushBulk();
     return record.recno_;
   }
@@ -229,19 +217,23 @@ uint32_t Table::append(Record& record) {
   header_.recordCount = writtenCount_;
   writeCountAndMarker();
   record.recno_ = writtenCount_;
+  indexes_->recordAppended(record.recno_, record.data_.data());
   return record.recno_;
 }
 
 void Table::update(Record& record) {
   requireWritable();
+  indexes_->requireMaintainable();
   if (record.table_ != this || record.recno_ == 0 || record.recno_ > header_.recordCount)
     throw Error(path_, "the record is not a record of this table");
   writeMemos(record);
   ++changeCount_;
   uint32_t recno = record.recno_;
+  const std::string before(rawRecord(recno), header_.recordLength);
   if (recno > writtenCount_) {
     std::memcpy(bulkBuffer_.data() + std::size_t(recno - writtenCount_ - 1) * header_.recordLength,
                 record.data_.data(), header_.recordLength);
+    indexes_->recordChanged(recno, before.data(), record.data_.data());
     return;
   }
   file_.writeAt(recordOffset(recno), record.data_.data(), header_.recordLength);
@@ -249,6 +241,7 @@ void Table::update(Record& record) {
     std::memcpy(window_.data() + std::size_t(recno - windowFirst_) * header_.recordLength, record.data_.data(),
                 header_.recordLength);
   writeCountAndMarker();
+  indexes_->recordChanged(recno, before.data(), record.data_.data());
 }
 
 void Table::setDeleted(uint32_t recno, bool deleted) {
@@ -281,10 +274,6 @@ void Table::flushBulk() {
   writeCountAndMarker();
 }
 
-void Table::setSequentialReading(bool on) {
-  sequential_ = on;
-}
-
 void Table::setProductionIndexFlag(bool on) {
   requireWritable();
   uint8_t flags = on ? uint8_t(header_.tableFlags | kFlagProductionIndex)
@@ -303,6 +292,7 @@ void Table::zap() {
   invalidateWindow();
   if (memo_) memo_->clear();
   writeCountAndMarker();
+  indexes_->tableRewritten();
 }
 
 bool Table::pack(const ProgressFunction& progress) {
@@ -391,6 +381,7 @@ bool Table::pack(const ProgressFunction& progress) {
   invalidateWindow();
   ++changeCount_;
   writeCountAndMarker();
+  indexes_->tableRewritten();
   return true;
 }
 

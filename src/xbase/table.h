@@ -22,6 +22,8 @@
 
 namespace xbase {
 
+class IndexSet;
+
 enum class OpenMode { Exclusive, SharedReadOnly };
 
 // Called with (records done, records in all); returning false cancels.
@@ -79,7 +81,7 @@ class Table {
   void beginBulk();
   void endBulk();
   // Larger read-ahead for one-way passes over the whole table.
-  void setSequentialReading(bool on);
+  void setSequentialReading(bool on) const { sequential_ = on; }
   bool sequentialReading() const { return sequential_; }
 
   // Removes the records that carry the deletion flag, and the memo space that
@@ -91,6 +93,11 @@ class Table {
   void zap();
   // Sets or clears the header flag that says a production index exists.
   void setProductionIndexFlag(bool on);
+
+  // The index files open on the table; every write keeps the production
+  // index in step.
+  IndexSet& indexes() { return *indexes_; }
+  const IndexSet& indexes() const { return *indexes_; }
 
  private:
   Table() = default;
@@ -119,10 +126,12 @@ class Table {
   bool bulk_ = false;                 // gathering appends
   std::string bulkBuffer_;            // records appended but not yet written
 
-  bool sequential_ = false;                // read-ahead size for whole passes
+  mutable bool sequential_ = false;        // read-ahead size for whole passes
   mutable std::vector<char> window_;       // cached run of records
   mutable uint32_t windowFirst_ = 0;       // record number of the first cached record
   mutable uint32_t windowCount_ = 0;       // records in the window
+
+  std::unique_ptr<IndexSet> indexes_;      // declared last: closed before the table
 };
 
 }  // namespace xbase
