@@ -244,7 +244,8 @@ CompactTag::Position CompactTag::first() {
     if (page == 0) corrupt("a page pointer is zero");
     const char* raw = pages_.read(page);
     if (getLE16(raw) & kAttrLeaf) break;
-    if (getLE16(raw + 2) == 0) corrupt("an interior page is empty");
+    std::size_t n = getLE16(raw + 2);
+    if (n == 0 || n > interiorCapacity(spec_.length)) corrupt("an interior page has a bad key count");
     page = getBE32(raw + kInteriorHeaderSize + spec_.length + 4);
   }
   const IndexNode& node = leaf(page);
