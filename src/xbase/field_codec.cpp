@@ -70,7 +70,7 @@ double parseNumber(std::string_view text, bool* complete) {
     *complete = anyDigit && j == n;
   }
   double v = double(mantissa);
-  if (decimals) v /= kPow10[decimals];
+  if (decimals) v /= decimals <= 22 ? kPow10[decimals] : std::pow(10.0, decimals);
   if (extraIntegerDigits) v *= std::pow(10.0, extraIntegerDigits);
   return negative ? -v : v;
 }
