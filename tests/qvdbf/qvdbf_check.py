@@ -42,6 +42,25 @@ with tempfile.TemporaryDirectory() as d:
     expect("eval L", run("eval", t, "2", "EMPTY(BORN)")[1], "L:T\n")
     expect("eval D", run("eval", t, "1", "BORN+1")[1], "D:19970429\n")
 
+    # Indexes: tags listed by info, orders, seeks, the check.
+    expect("index", run("index", t, "NAME", "UPPER(LNAME)")[0], 0)
+    expect("index numeric", run("index", t, "AGE", "AGE")[0], 0)
+    expect("info tags", run("info", t)[1].splitlines()[-2:], ["TAG NAME UPPER(LNAME)", "TAG AGE AGE"])
+    expect("list in order", run("list", t, "--order", "NAME", "--fields", "LNAME")[1],
+           '3,"Brown ""B"""\n2,Jones\n1,Smith\n')
+    expect("list in age order", run("list", t, "--order", "age", "--fields", "AGE")[1], "3,\n2,7\n1,42\n")
+    expect("count in order", run("count", t, "--order", "NAME", "AGE>5")[1], "2\n")
+    expect("seek found", run("seek", t, "NAME", "JO"), (0, "2\n", ""))
+    expect("seek exact", run("seek", t, "NAME", "JO", "--exact")[1], "not found\n")
+    expect("seek soft", run("seek", t, "NAME", "C", "--soft")[1], "not found\n2\n")
+    expect("seek soft at the end", run("seek", t, "NAME", "ZZ", "--soft")[1], "not found\neof\n")
+    expect("seek number", run("seek", t, "AGE", "42")[1], "1\n")
+    expect("check", run("check", t), (0, "ok\n", ""))
+    expect("reindex", run("reindex", t)[0], 0)
+    expect("check after reindex", run("check", t)[1], "ok\n")
+    expect("bad tag expression", run("index", t, "BAD", "NOSUCH")[0], 2)
+    expect("unknown tag", run("list", t, "--order", "NOSUCH")[0], 2)
+
     # Deleted records: hidden by default, counted with --deleted off; pack removes them.
     mark = subprocess.run(["/usr/bin/python3", "-c", f"""
 import sys
@@ -53,10 +72,22 @@ open(p, 'wb').write(b)
 """])
     expect("count deleted hidden", run("count", t)[1], "2\n")
     expect("count deleted shown", run("count", t, "--deleted", "off")[1], "3\n")
+    expect("check after marking", run("check", t)[0], 0)  # a deletion flag changes no key here
     expect("pack", run("pack", t), (0, "2\n", ""))
+    expect("check after pack", run("check", t)[1], "ok\n")
     expect("after pack", run("list", t, "--fields", "LNAME")[1], '1,Smith\n2,"Brown ""B"""\n')
     expect("zap", run("zap", t)[0], 0)
     expect("after zap", run("count", t, "--deleted", "off")[1], "0\n")
+    expect("check after zap", run("check", t)[1], "ok\n")
+
+    # A damaged index: the check says what is wrong and fails.
+    cdx = t[:-4] + ".cdx"
+    with open(cdx, "r+b") as f:
+        f.seek(1024 + 512)
+        f.write(b"\xff" * 512)
+    code, out, err = run("check", t)
+    expect("damaged index status", code, 1)
+    expect("damaged index names the file", cdx in out, True)
 
     # Failures: status 2 and a message naming the file or the problem.
     missing = os.path.join(d, "missing.dbf")
