@@ -354,8 +354,14 @@ void CompactTag::walk(const std::function<void(const char* key, uint32_t recno)>
 
 bool CompactTag::encodeLeaf(const IndexNode& node, std::size_t from, std::size_t to, char* page) {
   LeafBuilder b(spec_.length, spec_.fill());
-  for (std::size_t i = from; i < to; ++i)
-    if (!b.tryAdd(node.key(i, spec_.length), node.recnos[i])) return false;
+  // Entries before the first edit keep the counts they were decoded with;
+  // only the rest are compressed afresh.
+  const std::size_t reuse = from == 0 ? std::min(node.validCounts, to) : 0;
+  for (std::size_t i = from; i < to; ++i) {
+    bool added = i < reuse ? b.tryAddEncoded(node.key(i, spec_.length), node.recnos[i], node.dups[i], node.trails[i])
+                           : b.tryAdd(node.key(i, spec_.length), node.recnos[i]);
+    if (!added) return false;
+  }
   b.finish(uint16_t(node.attributes & (kAttrRoot | kAttrLeaf)), node.left, node.right, page);
   return true;
 }
@@ -401,6 +407,13 @@ void CompactTag::store(std::vector<PathStep>& path, std::size_t level, uint32_t 
     part.keys.assign(node.keys, from * L, (to - from) * L);
     part.recnos.assign(node.recnos.begin() + long(from), node.recnos.begin() + long(to));
     if (!node.leaf()) part.children.assign(node.children.begin() + long(from), node.children.begin() + long(to));
+    if (node.leaf() && from == 0) {
+      part.dups = node.dups;
+      part.trails = node.trails;
+      part.validCounts = std::min(node.validCounts, to);
+    } else {
+      part.validCounts = 0;
+    }
   };
   // Leaves pack variable amounts: move the split point until both halves fit.
   for (std::size_t tries = 0;; ++tries) {
@@ -463,7 +476,9 @@ void CompactTag::store(std::vector<PathStep>& path, std::size_t level, uint32_t 
 void CompactTag::insert(const char* key, uint32_t recno) {
   uint32_t leafOffset = 0;
   std::vector<PathStep> path = descend(key, spec_.length, recno, leafOffset);
-  IndexNode node = leaf(leafOffset);
+  leaf(leafOffset);
+  IndexNode node = std::move(cachedNode_);  // edited in place; the cache is rebuilt on the next read
+  cachedLeaf_ = 0;
   std::size_t lo = 0, hi = node.count();
   while (lo < hi) {
     std::size_t mid = (lo + hi) / 2;
@@ -474,8 +489,8 @@ void CompactTag::insert(const char* key, uint32_t recno) {
     return;  // already there
   node.keys.insert(node.keys.begin() + long(lo * spec_.length), key, key + spec_.length);
   node.recnos.insert(node.recnos.begin() + long(lo), recno);
+  node.validCounts = std::min(node.validCounts, lo);
   ++version_;
-  cachedLeaf_ = 0;
   store(path, path.size(), leafOffset, node);
 }
 
@@ -516,15 +531,22 @@ void CompactTag::unlinkEmpty(std::vector<PathStep>& path, std::size_t level, uin
 bool CompactTag::remove(const char* key, uint32_t recno) {
   uint32_t leafOffset = 0;
   std::vector<PathStep> path = descend(key, spec_.length, recno, leafOffset);
-  IndexNode node = leaf(leafOffset);
-  std::size_t i = 0;
-  while (i < node.count() && compare(node.key(i, spec_.length), node.recnos[i], key, spec_.length, recno) < 0) ++i;
+  leaf(leafOffset);
+  IndexNode node = std::move(cachedNode_);
+  cachedLeaf_ = 0;
+  std::size_t lo = 0, hi = node.count();
+  while (lo < hi) {
+    std::size_t mid = (lo + hi) / 2;
+    if (compare(node.key(mid, spec_.length), node.recnos[mid], key, spec_.length, recno) < 0) lo = mid + 1;
+    else hi = mid;
+  }
+  std::size_t i = lo;
   if (i == node.count() || compare(node.key(i, spec_.length), node.recnos[i], key, spec_.length, recno) != 0)
     return false;
   node.keys.erase(i * spec_.length, spec_.length);
   node.recnos.erase(node.recnos.begin() + long(i));
+  node.validCounts = std::min(node.validCounts, i);
   ++version_;
-  cachedLeaf_ = 0;
   if (node.count() == 0 && !path.empty()) unlinkEmpty(path, path.size(), leafOffset, node);
   else store(path, path.size(), leafOffset, node);
   return true;

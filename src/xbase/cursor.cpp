@@ -114,6 +114,7 @@ EvalContext Cursor::context(uint32_t recno) const {
 }
 
 bool Cursor::visible(uint32_t recno) {
+  if (!env_.deleted && !query_) return true;  // no need to read the record
   const char* raw = table_.rawRecord(recno);
   if (env_.deleted && raw[0] == '*') return false;
   if (!query_) return true;

@@ -9,14 +9,7 @@ namespace xbase {
 
 namespace {
 
-int bitLength(uint32_t v) {
-  int n = 0;
-  while (v) {
-    ++n;
-    v >>= 1;
-  }
-  return n;
-}
+int bitLength(uint32_t v) { return v ? 32 - __builtin_clz(v) : 0; }
 
 }  // namespace
 
@@ -29,6 +22,9 @@ void decodeIndexNode(const char* page, uint16_t keyLength, char fill, const std:
   out.keys.clear();
   out.recnos.clear();
   out.children.clear();
+  out.dups.clear();
+  out.trails.clear();
+  out.validCounts = 0;
   const std::size_t L = keyLength;
   if (!(out.attributes & kAttrLeaf)) {
     if (n > interiorCapacity(keyLength)) throw bad("more keys than an interior page holds");
@@ -54,6 +50,8 @@ void decodeIndexNode(const char* page, uint16_t keyLength, char fill, const std:
   const uint64_t recnoMask = rb == 32 ? 0xFFFFFFFFull : (uint64_t(1) << rb) - 1;
   out.keys.resize(n * L);
   out.recnos.resize(n);
+  out.dups.resize(n);
+  out.trails.resize(n);
   std::size_t pos = kIndexPageSize;
   const std::size_t entriesEnd = kLeafHeaderSize + std::size_t(n) * width;
   for (std::size_t i = 0; i < n; ++i) {
@@ -72,7 +70,12 @@ void decodeIndexNode(const char* page, uint16_t keyLength, char fill, const std:
     std::memcpy(key + dup, page + pos, stored);
     std::memset(key + dup + stored, fill, trail);
     out.recnos[i] = recno;
+    out.dups[i] = uint8_t(dup);
+    out.trails[i] = uint8_t(trail);
   }
+  // Counts are reusable only when they fit our builder's byte-sized fields
+  // and the key really ends in that many fill bytes.
+  out.validCounts = L <= 255 ? n : 0;
 }
 
 void encodeInterior(const IndexNode& node, uint16_t keyLength, char* page) {
@@ -102,6 +105,7 @@ void LeafBuilder::reset() {
   previous_.assign(keyLength_, fill_);
   previousSignificant_ = 0;
   maxRecno_ = 0;
+  width_ = entryBytesFor(0, countBits_);
 }
 
 int LeafBuilder::entryBytesFor(uint32_t maxRecno, int countBits) {
@@ -124,25 +128,46 @@ bool LeafBuilder::tryAdd(const char* key, uint32_t recno) {
   std::size_t dup = 0;
   if (!recnos_.empty()) {
     std::size_t limit = std::min(significant, previousSignificant_);
-    while (dup < limit && previous_[dup] == key[dup]) ++dup;
+    const char* prev = previous_.data();
+    while (dup < limit && prev[dup] == key[dup]) ++dup;
   }
-  uint32_t newMax = std::max(maxRecno_, recno);
-  std::size_t width = std::size_t(entryBytesFor(newMax, countBits_));
-  std::size_t total = (recnos_.size() + 1) * width + stored_.size() + (significant - dup);
+  // The entry width only changes when a record number needs more bits.
+  int width = width_;
+  if (recno > maxRecno_ && bitLength(recno) > bitLength(maxRecno_)) width = entryBytesFor(recno, countBits_);
+  std::size_t total = (recnos_.size() + 1) * std::size_t(width) + stored_.size() + (significant - dup);
   if (total > kLeafArea) return false;
+  width_ = width;
   recnos_.push_back(recno);
   dups_.push_back(uint8_t(dup));
   trails_.push_back(uint8_t(keyLength_ - significant));
   stored_.append(key + dup, significant - dup);
-  previous_.assign(key, keyLength_);
+  std::memcpy(previous_.data(), key, keyLength_);
   previousSignificant_ = significant;
-  maxRecno_ = newMax;
+  maxRecno_ = std::max(maxRecno_, recno);
+  return true;
+}
+
+bool LeafBuilder::tryAddEncoded(const char* key, uint32_t recno, uint8_t dup, uint8_t trail) {
+  if (recnos_.empty() && dup != 0) return tryAdd(key, recno);
+  std::size_t significant = keyLength_ - trail;
+  int width = width_;
+  if (recno > maxRecno_ && bitLength(recno) > bitLength(maxRecno_)) width = entryBytesFor(recno, countBits_);
+  std::size_t total = (recnos_.size() + 1) * std::size_t(width) + stored_.size() + (significant - dup);
+  if (total > kLeafArea) return false;
+  width_ = width;
+  recnos_.push_back(recno);
+  dups_.push_back(dup);
+  trails_.push_back(trail);
+  stored_.append(key + dup, significant - dup);
+  std::memcpy(previous_.data(), key, keyLength_);
+  previousSignificant_ = significant;
+  maxRecno_ = std::max(maxRecno_, recno);
   return true;
 }
 
 void LeafBuilder::finish(uint16_t attributes, uint32_t left, uint32_t right, char* page) const {
   std::memset(page, 0, kIndexPageSize);
-  const int width = entryBytesFor(maxRecno_, countBits_);
+  const int width = width_;
   const int db = countBits_, tb = countBits_, rb = 8 * width - db - tb;
   const std::size_t n = recnos_.size();
   putLE16(page, uint16_t(attributes | kAttrLeaf));

@@ -35,6 +35,11 @@ struct IndexNode {
   std::string keys;
   std::vector<uint32_t> recnos;
   std::vector<uint32_t> children;  // interior pages only
+  // Leaves: each entry's stored duplicate and trailing counts, valid for the
+  // first `validCounts` entries (an edit invalidates those from its position
+  // on), so that re-encoding a leaf can copy them instead of recomputing.
+  std::vector<uint8_t> dups, trails;
+  std::size_t validCounts = 0;
 
   bool leaf() const { return attributes & kAttrLeaf; }
   bool root() const { return attributes & kAttrRoot; }
@@ -60,6 +65,9 @@ class LeafBuilder {
   // Adds the entry if the page has room for it; returns false (and changes
   // nothing) when it has not.
   bool tryAdd(const char* key, uint32_t recno);
+  // As tryAdd, for an entry whose counts are already known (copied from the
+  // page it was decoded from, after the same predecessor).
+  bool tryAddEncoded(const char* key, uint32_t recno, uint8_t dup, uint8_t trail);
   std::size_t count() const { return recnos_.size(); }
   const char* lastKey() const { return previous_.data(); }
   uint32_t lastRecno() const { return recnos_.back(); }
@@ -79,6 +87,7 @@ class LeafBuilder {
   std::string previous_;          // the last key added (L bytes)
   std::size_t previousSignificant_ = 0;  // its length without trailing fill
   uint32_t maxRecno_ = 0;
+  int width_ = 3;                 // N, bytes per entry, for maxRecno_
 };
 
 }  // namespace xbase

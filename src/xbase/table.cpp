@@ -122,11 +122,15 @@ void Table::requireWritable() const {
 }
 
 void Table::loadWindow(uint32_t recno) const {
-  std::size_t bytes = sequential_ ? kSequentialWindowBytes : kWindowBytes;
+  // Runs of neighbouring records (forwards or backwards) read ahead; a jump
+  // (an index order, a go to) reads just the record, so that random access
+  // does not drag whole windows through memory.
+  const bool forward = windowCount_ && recno == windowFirst_ + windowCount_;
+  const bool backward = windowCount_ && recno + 1 == windowFirst_;
+  std::size_t bytes = sequential_ ? kSequentialWindowBytes : (forward || backward) ? kWindowBytes : 0;
   uint32_t per = uint32_t(std::max<std::size_t>(1, bytes / header_.recordLength));
   uint32_t first = recno;
-  // Moving backwards: keep the records before this one in the window.
-  if (windowCount_ && recno + 1 == windowFirst_) first = recno > per ? recno - per + 1 : 1;
+  if (backward) first = recno > per ? recno - per + 1 : 1;
   uint32_t last = std::min<uint64_t>(uint64_t(first) + per - 1, writtenCount_);
   uint32_t count = last - first + 1;
   window_.resize(std::size_t(count) * header_.recordLength);
