@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <string>
@@ -110,5 +111,31 @@ inline void report(const char* what, long records, const Measure& m) {
               double(m.maxRssKb) / 1024.0);
 }
 
+
+// The command line every benchmark takes: [RECORDS] [FOLDER]. Without a
+// folder the files go to a temporary one that is removed at the end.
+struct BenchSetup {
+  long records = 1000000;
+  std::string folder;
+  bool temporary = true;
+
+  BenchSetup(int argc, char** argv) {
+    if (argc > 1) records = std::atol(argv[1]);
+    temporary = argc <= 2;
+    if (temporary) {
+      char tmpl[] = "/tmp/qvbench-XXXXXX";
+      if (!mkdtemp(tmpl)) std::exit(1);
+      folder = tmpl;
+    } else {
+      folder = argv[2];
+      std::filesystem::create_directories(folder);
+    }
+    std::printf("records: %ld, folder: %s\n", records, folder.c_str());
+  }
+  ~BenchSetup() {
+    if (temporary) std::filesystem::remove_all(folder);
+  }
+  std::string file(const std::string& name) const { return folder + "/" + name; }
+};
 
 }  // namespace qvbench

@@ -47,21 +47,11 @@ void buildTags(const std::string& dbf, std::size_t count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long records = argc > 1 ? std::atol(argv[1]) : 1000000;
-  std::string folder;
-  bool temporary = argc <= 2;
-  if (temporary) {
-    char tmpl[] = "/tmp/qvbench-XXXXXX";
-    if (!mkdtemp(tmpl)) return 1;
-    folder = tmpl;
-  } else {
-    folder = argv[2];
-    std::filesystem::create_directories(folder);
-  }
-  const std::string csv = folder + "/addresses.csv";
-  const std::string dbf = folder + "/ADDRESS.DBF";
-  const std::string db = folder + "/address.sqlite";
-  std::printf("records: %ld, folder: %s\n", records, folder.c_str());
+  BenchSetup setup(argc, argv);
+  const long records = setup.records;
+  const std::string csv = setup.file("addresses.csv");
+  const std::string dbf = setup.file("ADDRESS.DBF");
+  const std::string db = setup.file("address.sqlite");
   generateCsv(csv, records);
   run({QVDBF_PATH, "create", dbf, kAddressFields});
   run({QVDBF_PATH, "append-csv", dbf, csv});
@@ -170,6 +160,5 @@ int main(int argc, char** argv) {
 
   std::printf("build: %.2fx sqlite3; ordered walk: %.2fx sqlite3 (higher is faster)\n",
               sqlBuild.seconds / build.seconds, sqlWalk.seconds / walk.seconds);
-  if (temporary) std::filesystem::remove_all(folder);
   return 0;
 }

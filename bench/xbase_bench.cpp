@@ -34,21 +34,11 @@ const char* kSqlQuery =
 }  // namespace
 
 int main(int argc, char** argv) {
-  long records = argc > 1 ? std::atol(argv[1]) : 1000000;
-  std::string folder;
-  bool temporary = argc <= 2;
-  if (temporary) {
-    char tmpl[] = "/tmp/qvbench-XXXXXX";
-    if (!mkdtemp(tmpl)) return 1;
-    folder = tmpl;
-  } else {
-    folder = argv[2];
-    std::filesystem::create_directories(folder);
-  }
-  const std::string csv = folder + "/addresses.csv";
-  const std::string dbf = folder + "/ADDRESS.DBF";
-  const std::string db = folder + "/address.sqlite";
-  std::printf("records: %ld, folder: %s\n", records, folder.c_str());
+  BenchSetup setup(argc, argv);
+  const long records = setup.records;
+  const std::string csv = setup.file("addresses.csv");
+  const std::string dbf = setup.file("ADDRESS.DBF");
+  const std::string db = setup.file("address.sqlite");
   generateCsv(csv, records);
   std::printf("CSV: %.1f MiB\n", double(std::filesystem::file_size(csv)) / (1024.0 * 1024.0));
 
@@ -99,6 +89,5 @@ int main(int argc, char** argv) {
   std::printf("matches: ours %s, sqlite3 %s", count.output.c_str(), sqlCount.output.c_str());
   std::printf("append: %.2fx sqlite3; count: %.2fx sqlite3 (higher is faster)\n",
               sqlImport.seconds / append.seconds, sqlCount.seconds / count.seconds);
-  if (temporary) std::filesystem::remove_all(folder);
   return 0;
 }

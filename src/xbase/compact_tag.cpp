@@ -270,64 +270,40 @@ CompactTag::Position CompactTag::last() {
   return {page, uint32_t(node.count() - 1)};
 }
 
-CompactTag::Position CompactTag::next(Position p) {
-  if (p.page == 0) return {};
-  const IndexNode* node = &leaf(p.page);
-  if (p.index + 1 < node->count()) return {p.page, p.index + 1};
-  std::string lastKey;
-  uint32_t lastRecno = 0;
-  bool haveLast = p.index < node->count();
-  if (haveLast) {
-    lastKey.assign(node->key(p.index, spec_.length), spec_.length);
-    lastRecno = node->recnos[p.index];
-  }
-  uint32_t from = p.page;
-  const uint64_t maxSteps = pages_.size() / kIndexPageSize;
-  for (uint64_t step = 0; step <= maxSteps; ++step) {
-    uint32_t right = node->right;
-    if (right == kNoPage) return {};
-    if (right == 0) corrupt("a sibling pointer is zero");
-    node = &leaf(right);
-    if (node->left != from) corrupt("sibling links disagree");
-    if (node->count() == 0) {
-      from = right;
-      continue;
-    }
-    if (haveLast && compare(node->key(0, spec_.length), node->recnos[0], lastKey.data(), spec_.length, lastRecno) <= 0)
-      corrupt("keys out of order between leaves");
-    return {right, 0};
-  }
-  corrupt("a loop in the sibling pointers");
-}
+CompactTag::Position CompactTag::next(Position p) { return step(p, true); }
+CompactTag::Position CompactTag::previous(Position p) { return step(p, false); }
 
-CompactTag::Position CompactTag::previous(Position p) {
+CompactTag::Position CompactTag::step(Position p, bool forward) {
   if (p.page == 0) return {};
+  const std::size_t L = spec_.length;
   const IndexNode* node = &leaf(p.page);
-  if (p.index > 0 && p.index <= node->count()) return {p.page, p.index - 1};
-  std::string firstKey;
-  uint32_t firstRecno = 0;
-  bool haveFirst = node->count() > 0;
-  if (haveFirst) {
-    firstKey.assign(node->key(0, spec_.length), spec_.length);
-    firstRecno = node->recnos[0];
+  if (forward && p.index + 1 < node->count()) return {p.page, p.index + 1};
+  if (!forward && p.index > 0 && p.index <= node->count()) return {p.page, p.index - 1};
+  // Crossing into a sibling leaf: its links must point back, and its keys
+  // must go on in order, or a damaged file could send us round in circles.
+  std::string edgeKey;
+  uint32_t edgeRecno = 0;
+  const bool haveEdge = p.index < node->count();
+  if (haveEdge) {
+    edgeKey.assign(node->key(p.index, L), L);
+    edgeRecno = node->recnos[p.index];
   }
   uint32_t from = p.page;
   const uint64_t maxSteps = pages_.size() / kIndexPageSize;
-  for (uint64_t step = 0; step <= maxSteps; ++step) {
-    uint32_t left = node->left;
-    if (left == kNoPage) return {};
-    if (left == 0) corrupt("a sibling pointer is zero");
-    node = &leaf(left);
-    if (node->right != from) corrupt("sibling links disagree");
+  for (uint64_t hop = 0; hop <= maxSteps; ++hop) {
+    uint32_t to = forward ? node->right : node->left;
+    if (to == kNoPage) return {};
+    if (to == 0) corrupt("a sibling pointer is zero");
+    node = &leaf(to);
+    if ((forward ? node->left : node->right) != from) corrupt("sibling links disagree");
     if (node->count() == 0) {
-      from = left;
+      from = to;
       continue;
     }
-    std::size_t lastIndex = node->count() - 1;
-    if (haveFirst && compare(node->key(lastIndex, spec_.length), node->recnos[lastIndex], firstKey.data(),
-                             spec_.length, firstRecno) >= 0)
-      corrupt("keys out of order between leaves");
-    return {left, uint32_t(lastIndex)};
+    std::size_t i = forward ? 0 : node->count() - 1;
+    int order = compare(node->key(i, L), node->recnos[i], edgeKey.data(), L, edgeRecno);
+    if (haveEdge && (forward ? order <= 0 : order >= 0)) corrupt("keys out of order between leaves");
+    return {to, uint32_t(i)};
   }
   corrupt("a loop in the sibling pointers");
 }

@@ -91,6 +91,7 @@ class CompactTag {
     std::size_t index;  // entry followed in this (interior) page
   };
   std::vector<PathStep> descend(const char* key, std::size_t significant, uint32_t recno, uint32_t& leaf);
+  Position step(Position p, bool forward);
   const IndexNode& leaf(uint32_t offset);
   void loadNode(uint32_t offset, IndexNode& node);
   int compare(const char* a, uint32_t ra, const char* b, std::size_t significant, uint32_t rb) const;

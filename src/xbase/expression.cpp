@@ -348,15 +348,6 @@ struct ContainsNode : Binary {
 
 // ---------------------------------------------------------------- parser
 
-const char* typeName(ValueType t) {
-  switch (t) {
-    case ValueType::Character: return "a character value";
-    case ValueType::Numeric: return "a number";
-    case ValueType::Logical: return "a logical value";
-    case ValueType::Date: return "a date";
-  }
-  return "a value";
-}
 
 class Parser {
  public:
@@ -382,7 +373,7 @@ class Parser {
   }
   void need(NodePtr& n, ValueType t, std::size_t pos, const char* op) {
     if (n->type != t)
-      fail(pos, std::string(op) + " needs " + typeName(t) + ", not " + typeName(n->type));
+      fail(pos, std::string(op) + " needs " + describe(t) + ", not " + describe(n->type));
   }
 
   // Bounds recursion so that deeply nested input cannot exhaust the stack.
@@ -457,7 +448,7 @@ class Parser {
       std::size_t pos = take().pos;
       NodePtr right = addExpr();
       if (left->type != right->type)
-        fail(pos, std::string("cannot compare ") + typeName(left->type) + " with " + typeName(right->type));
+        fail(pos, std::string("cannot compare ") + describe(left->type) + " with " + describe(right->type));
       left = std::make_unique<CompareNode>(rel, std::move(left), std::move(right));
     }
   }
@@ -480,8 +471,8 @@ class Parser {
       } else if (a == ValueType::Date && b == ValueType::Date && minus) {
         left = std::make_unique<DateDiffNode>(ValueType::Numeric, std::move(left), std::move(right));
       } else {
-        fail(op.pos, std::string("cannot ") + (minus ? "subtract " : "add ") + typeName(b) +
-                         (minus ? " from " : " to ") + typeName(a));
+        fail(op.pos, std::string("cannot ") + (minus ? "subtract " : "add ") + describe(b) +
+                         (minus ? " from " : " to ") + describe(a));
       }
     }
     return left;

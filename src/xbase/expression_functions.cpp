@@ -43,15 +43,6 @@ constexpr FnInfo kFunctions[] = {
     {"BETWEEN", Fn::Between, 3, 3}, {"INLIST", Fn::Inlist, 2, 64},    {"ISBLANK", Fn::Isblank, 1, 1},
 };
 
-const char* typeWord(ValueType t) {
-  switch (t) {
-    case ValueType::Character: return "a character value";
-    case ValueType::Numeric: return "a number";
-    case ValueType::Logical: return "a logical value";
-    case ValueType::Date: return "a date";
-  }
-  return "a value";
-}
 
 // Counts as huge any length an argument might ask for; results are capped so
 // that a stray SPACE(1e9) cannot exhaust memory.
@@ -359,8 +350,8 @@ NodePtr makeFunction(const std::string& expression, std::size_t position, const 
   }
   auto want = [&](int i, ValueType t) {
     if (args[std::size_t(i)]->type != t)
-      fail(std::string(info->name) + "() argument " + std::to_string(i + 1) + " must be " + typeWord(t) + ", not " +
-           typeWord(args[std::size_t(i)]->type));
+      fail(std::string(info->name) + "() argument " + std::to_string(i + 1) + " must be " + describe(t) + ", not " +
+           describe(args[std::size_t(i)]->type));
   };
   auto sameAsFirst = [&](int from) {
     for (int i = from; i < n; ++i) want(i, args[0]->type);

@@ -131,6 +131,10 @@ bool LeafBuilder::tryAdd(const char* key, uint32_t recno) {
     const char* prev = previous_.data();
     while (dup < limit && prev[dup] == key[dup]) ++dup;
   }
+  return push(key, recno, dup, significant);
+}
+
+bool LeafBuilder::push(const char* key, uint32_t recno, std::size_t dup, std::size_t significant) {
   // The entry width only changes when a record number needs more bits.
   int width = width_;
   if (recno > maxRecno_ && bitLength(recno) > bitLength(maxRecno_)) width = entryBytesFor(recno, countBits_);
@@ -149,20 +153,7 @@ bool LeafBuilder::tryAdd(const char* key, uint32_t recno) {
 
 bool LeafBuilder::tryAddEncoded(const char* key, uint32_t recno, uint8_t dup, uint8_t trail) {
   if (recnos_.empty() && dup != 0) return tryAdd(key, recno);
-  std::size_t significant = keyLength_ - trail;
-  int width = width_;
-  if (recno > maxRecno_ && bitLength(recno) > bitLength(maxRecno_)) width = entryBytesFor(recno, countBits_);
-  std::size_t total = (recnos_.size() + 1) * std::size_t(width) + stored_.size() + (significant - dup);
-  if (total > kLeafArea) return false;
-  width_ = width;
-  recnos_.push_back(recno);
-  dups_.push_back(dup);
-  trails_.push_back(trail);
-  stored_.append(key + dup, significant - dup);
-  std::memcpy(previous_.data(), key, keyLength_);
-  previousSignificant_ = significant;
-  maxRecno_ = std::max(maxRecno_, recno);
-  return true;
+  return push(key, recno, dup, keyLength_ - trail);
 }
 
 void LeafBuilder::finish(uint16_t attributes, uint32_t left, uint32_t right, char* page) const {

@@ -76,6 +76,9 @@ class LeafBuilder {
 
  private:
   static int entryBytesFor(uint32_t maxRecno, int countBits);
+  // Adds an entry that keeps `dup` bytes of the previous key and stores its
+  // bytes up to `significant`, if the page has room.
+  bool push(const char* key, uint32_t recno, std::size_t dup, std::size_t significant);
 
   uint16_t keyLength_;            // L
   char fill_;                     // trailing byte trimmed from keys

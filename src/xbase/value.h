@@ -33,4 +33,15 @@ inline char typeLetter(ValueType t) {
   return 'U';
 }
 
+// The type in words for messages: "a character value", "a number", ...
+inline const char* describe(ValueType t) {
+  switch (t) {
+    case ValueType::Character: return "a character value";
+    case ValueType::Numeric: return "a number";
+    case ValueType::Logical: return "a logical value";
+    case ValueType::Date: return "a date";
+  }
+  return "a value";
+}
+
 }  // namespace xbase
