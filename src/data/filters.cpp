@@ -87,6 +87,10 @@ void clearQueryVars(FilterState& state) {
   state.userFilter.clear();
 }
 
+bool filterTooComplex(const std::string& userFilter) {
+  return userFilter.size() + std::string(kBaseJoin).size() > kQueryLimit;
+}
+
 std::string engineQuery(const std::string& userFilter) {
   return userFilter.empty() ? std::string(kBaseFilter) : userFilter + kBaseJoin;
 }
@@ -97,7 +101,7 @@ uint32_t applyFilter(FilterState& state, xbase::Cursor& cursor, const std::strin
     cursor.setQuery(kBaseFilter);
     return 0;
   }
-  if (state.userFilter.size() + std::string(kBaseJoin).size() > kQueryLimit) {
+  if (filterTooComplex(state.userFilter)) {
     platform::prompts().info("Sorry - filter is too complex.Please simplify it.");
     cursor.setQuery(kBaseFilter);
     clearQueryVars(state);
@@ -126,9 +130,7 @@ bool saveFilterTo(const std::string& path, const FilterValues& values) {
   return bool(out);
 }
 
-bool restoreFilterFrom(const std::string& path, FilterValues& values) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+FilterValues readFilterValues(std::istream& in) {
   std::vector<std::string> lines;
   std::string line;
   while (lines.size() < 20 && std::getline(in, line)) {
@@ -140,7 +142,13 @@ bool restoreFilterFrom(const std::string& path, FilterValues& values) {
   for (std::size_t i = 0; i < 18; ++i) v.entries[i] = lines[i];
   v.tagged = lines[18] == "T";
   v.reverse = lines[19] == "T";
-  values = v;
+  return v;
+}
+
+bool restoreFilterFrom(const std::string& path, FilterValues& values) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  values = readFilterValues(in);
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <iosfwd>
 #include <string>
 
 #include "data_set.h"
@@ -47,6 +48,8 @@ void clearQueryVars(FilterState& state);
 // records, 0 when no user filter is in force afterwards. Shows "Sorry -
 // filter is too complex.Please simplify it." beyond 255 characters.
 uint32_t applyFilter(FilterState& state, xbase::Cursor& cursor, const std::string& tagIdentifier);
+// True when the user filter with the base filter joined exceeds 255 characters.
+bool filterTooComplex(const std::string& userFilter);
 // The query ApplyFilter hands the engine for a user filter.
 std::string engineQuery(const std::string& userFilter);
 
@@ -54,6 +57,8 @@ std::string engineQuery(const std::string& userFilter);
 // empty and switches off; text past line 20 is ignored.
 bool saveFilterTo(const std::string& path, const FilterValues& values);
 bool restoreFilterFrom(const std::string& path, FilterValues& values);
+// The same reading from any stream.
+FilterValues readFilterValues(std::istream& in);
 
 // TagAllRecords: writes the tag identifier into every record of the view,
 // from the first. After each record `afterRecord(n)` runs (n from 1), where

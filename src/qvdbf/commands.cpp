@@ -4,7 +4,15 @@
 #include <cstdlib>
 #include <memory>
 
-#include "csv_reader.h"
+#include <iostream>
+
+#include "data/address_file.h"
+#include "data/delivered_data.h"
+#include "data/filters.h"
+#include "data/settings.h"
+#include "platform/csv_reader.h"
+#include "platform/home.h"
+#include "platform/prompts.h"
 #include "xbase/cursor.h"
 #include "xbase/error.h"
 #include "xbase/index_check.h"
@@ -30,6 +38,11 @@ constexpr const char* kUsage =
     "                                     the record number found, or \"not found\" (with --soft\n"
     "                                     also the record the cursor stands on, or \"eof\")\n"
     "  check FILE                         verify every tag against the records: \"ok\" or the problems\n"
+    "  create-address FILE                a new, empty address file with its 26 tags (default widths)\n"
+    "  filter FILE                        the 20 filter values (.FLT lines) on standard input: prints the\n"
+    "                                     engine query the filter sets, then the number of records matching\n"
+    "  setup-home                         make the home's folders, copy the delivered tables, create\n"
+    "                                     DATA/add0001.DBF when missing; prints the home\n"
     "  eval FILE RECNO EXPR               the value of EXPR on that record: C:text N:number L:T D:yyyymmdd\n"
     "  pack FILE                          remove records marked deleted; prints the number left\n"
     "  zap FILE                           remove every record\n"
@@ -93,6 +106,20 @@ bool splitOptions(const Args& args, const std::vector<std::string>& allowed, Opt
   return true;
 }
 
+// The program's messages, written to stderr while a command runs.
+class ReportingPrompts : public platform::Prompts {
+ public:
+  ReportingPrompts() { platform::setPrompts(this); }
+  ~ReportingPrompts() override { platform::setPrompts(nullptr); }
+  void info(const std::string& text) override { std::fprintf(stderr, "qvdbf: %s\n", text.c_str()); }
+  void error(const std::string& text) override { std::fprintf(stderr, "qvdbf: %s\n", text.c_str()); }
+  bool ask(const std::string&, const std::string& text, bool) override {
+    std::fprintf(stderr, "qvdbf: %s (answered No)\n", text.c_str());
+    return false;
+  }
+  void beep() override {}
+};
+
 }  // namespace
 
 int usage(const std::string& problem) {
@@ -132,7 +159,7 @@ int cmdAppendCsv(const Args& args) {
     return 2;
   }
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in == stdin ? nullptr : in, std::fclose);
-  CsvReader reader(in);
+  platform::CsvReader reader(in);
   std::vector<std::string> values;
   unsigned long appended = 0;
   table->beginBulk();
@@ -211,7 +238,7 @@ int cmdList(const Args& args) {
     line = std::to_string(record.recno());
     for (int c : columns) {
       line.push_back(',');
-      line += csvField(record.text(c));
+      line += platform::csvField(record.text(c));
     }
     line.push_back('\n');
     std::fwrite(line.data(), 1, line.size(), stdout);
@@ -292,6 +319,44 @@ int cmdCheck(const Args& args) {
   }
   for (const auto& p : problems) std::printf("%s\n", p.c_str());
   return 1;
+}
+
+int cmdCreateAddress(const Args& args) {
+  if (args.size() != 1) return usage("create-address takes one FILE");
+  ReportingPrompts messages;
+  return data::createAddressFile(args[0], data::defaultFieldWidths()) ? 0 : 2;
+}
+
+int cmdFilter(const Args& args) {
+  if (args.size() != 1) return usage("filter takes one FILE");
+  ReportingPrompts messages;
+  xbase::Environment env;
+  auto table = xbase::Table::open(args[0], xbase::OpenMode::SharedReadOnly);
+  xbase::Cursor cursor(*table, env);
+  data::FilterState state;
+  state.values = data::readFilterValues(std::cin);
+  const std::string tagId = data::Settings().readString("Misc", "GlobalTagId", "");
+  const std::string userFilter = data::buildQueryString(state.values, tagId);
+  const bool baseOnly = userFilter.empty() || data::filterTooComplex(userFilter);
+  const std::string query = baseOnly ? "!ISDEL" : data::engineQuery(userFilter);
+  uint32_t matches = data::applyFilter(state, cursor, tagId);
+  if (baseOnly) matches = cursor.count();
+  std::printf("%s\n%u\n", query.c_str(), matches);
+  return 0;
+}
+
+int cmdSetupHome(const Args& args) {
+  if (!args.empty()) return usage("setup-home takes no arguments");
+  ReportingPrompts messages;
+  for (const auto& name : data::prepareHome()) std::fprintf(stderr, "copied %s\n", name.c_str());
+  const std::string file = platform::dataFolder() + "add0001.DBF";
+  if (!xbase::fileExists(platform::pathNoCase(platform::dataFolder(), "add0001.DBF"))) {
+    data::Settings settings;
+    if (!data::createAddressFile(file, data::readFieldWidths(settings))) return 2;
+    std::fprintf(stderr, "created %s\n", file.c_str());
+  }
+  std::printf("%s\n", platform::homeFolder().c_str());
+  return 0;
 }
 
 int cmdZap(const Args& args) {

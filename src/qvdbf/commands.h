@@ -22,6 +22,9 @@ int cmdIndex(const Args& args);
 int cmdReindex(const Args& args);
 int cmdSeek(const Args& args);
 int cmdCheck(const Args& args);
+int cmdCreateAddress(const Args& args);
+int cmdFilter(const Args& args);
+int cmdSetupHome(const Args& args);
 
 int usage(const std::string& problem);
 

@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
     if (command == "reindex") return cmdReindex(args);
     if (command == "seek") return cmdSeek(args);
     if (command == "check") return cmdCheck(args);
+    if (command == "create-address") return cmdCreateAddress(args);
+    if (command == "filter") return cmdFilter(args);
+    if (command == "setup-home") return cmdSetupHome(args);
   } catch (const xbase::Error& e) {
     std::fprintf(stderr, "qvdbf: %s\n", e.what());
     return 2;

@@ -1,6 +1,6 @@
 #include "csv_reader.h"
 
-namespace qvdbf {
+namespace platform {
 
 int CsvReader::get() {
   if (pos_ >= buffer_.size()) {
@@ -75,4 +75,4 @@ std::string csvField(const std::string& value) {
   return out;
 }
 
-}  // namespace qvdbf
+}  // namespace platform

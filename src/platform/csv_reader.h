@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace qvdbf {
+namespace platform {
 
 class CsvReader {
  public:
@@ -31,4 +31,4 @@ class CsvReader {
 // a line break.
 std::string csvField(const std::string& value);
 
-}  // namespace qvdbf
+}  // namespace platform
