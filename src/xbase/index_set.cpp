@@ -168,6 +168,18 @@ void IndexSet::recordAppended(uint32_t recno, const char* record) {
   }
 }
 
+void IndexSet::recordsAppended(uint32_t first, uint32_t last) {
+  if (!production_ || last < first) return;
+  // Rebuilding costs a pass over the table per tag; inserting costs a leaf
+  // rewrite per key and tag. Past a tenth of the table, the pass wins.
+  const uint64_t added = uint64_t(last) - first + 1;
+  if (added > 10000 && added * 10 > table_.recordCount()) {
+    rebuildProduction({});
+    return;
+  }
+  for (uint32_t r = first; r <= last; ++r) recordAppended(r, table_.rawRecord(r));
+}
+
 void IndexSet::recordChanged(uint32_t recno, const char* before, const char* after) {
   if (!production_) return;
   for (std::size_t i = 0; i < production_->tagCount(); ++i) {

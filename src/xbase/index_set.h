@@ -63,6 +63,8 @@ class IndexSet {
   // they are when the table is packed or zapped: their callers own them.
   void requireMaintainable() const;
   void recordAppended(uint32_t recno, const char* record);
+  // Records first..last were appended without their keys (a bulk run).
+  void recordsAppended(uint32_t first, uint32_t last);
   void recordChanged(uint32_t recno, const char* before, const char* after);
   void tableRewritten();
 

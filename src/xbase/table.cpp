@@ -91,7 +91,7 @@ std::unique_ptr<Table> Table::open(const std::string& path, OpenMode mode) {
 
 Table::~Table() {
   try {
-    if (file_.isOpen() && file_.writable()) flushBulk();
+    if (file_.isOpen() && file_.writable()) endBulk();
   } catch (...) {
     // A destructor cannot report; endBulk() is where callers learn of failures.
   }
@@ -208,9 +208,8 @@ uint32_t Table::append(Record& record) {
   if (bulk_) {
     bulkBuffer_.append(record.data_);
     record.recno_ = ++header_.recordCount;
-    indexes_->recordAppended(record.recno_, record.data_.data());
     if (bulkBuffer_.size() >= kBulkBytes) flushBulk();
-    return record.recno_;
+    return record.recno_;  // its keys are added by endBulk()
   }
   flushBulk();
   std::string bytes = record.data_;
@@ -256,14 +255,17 @@ void Table::setDeleted(uint32_t recno, bool deleted) {
 
 void Table::beginBulk() {
   requireWritable();
+  if (!bulk_) bulkFirst_ = header_.recordCount + 1;
   bulk_ = true;
   if (memo_) memo_->setDeferHeader(true);
 }
 
 void Table::endBulk() {
+  if (!bulk_) return;
   bulk_ = false;
   flushBulk();
   if (memo_) memo_->setDeferHeader(false);
+  if (bulkFirst_ <= header_.recordCount) indexes_->recordsAppended(bulkFirst_, header_.recordCount);
 }
 
 void Table::flushBulk() {

@@ -78,6 +78,9 @@ class Table {
   // Between beginBulk() and endBulk(), appended records are gathered and
   // written in large blocks; endBulk() (or any other write, or the
   // destructor) writes the rest. A record counts as posted once written.
+  // The production index learns of the new records at endBulk(): their keys
+  // are inserted, or for a large batch the tags are rebuilt in one pass.
+  // Until then, orders do not show them.
   void beginBulk();
   void endBulk();
   // Larger read-ahead for one-way passes over the whole table.
@@ -124,6 +127,7 @@ class Table {
   uint64_t changeCount_ = 0;          // see changeCount()
 
   bool bulk_ = false;                 // gathering appends
+  uint32_t bulkFirst_ = 0;            // first record appended in this bulk run
   std::string bulkBuffer_;            // records appended but not yet written
 
   mutable bool sequential_ = false;        // read-ahead size for whole passes

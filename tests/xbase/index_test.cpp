@@ -214,9 +214,26 @@ TEST_F(IndexedTable, TagsStayInStepWithAppendsEditsAndDeletions) {
 
 TEST_F(IndexedTable, BulkAppendsKeepTagsInStep) {
   ASSERT_TRUE(table_->indexes().createTag("LNAME", "UPPER(LNAME)"));
+  ASSERT_TRUE(table_->indexes().createTag("AGE", "AGE"));
+  addRandom(30000);
+  // A small batch gets its keys inserted...
   table_->beginBulk();
   addRandom(2000);
+  Record r = table_->read(table_->recordCount());  // edited before its keys exist
+  r.setText("LNAME", "Edited");
+  table_->update(r);
   table_->endBulk();
+  expectTagsMatchRecords();
+  // ...a large one rebuilds the tags.
+  table_->beginBulk();
+  addRandom(12000);
+  table_->endBulk();
+  expectTagsMatchRecords();
+  // A table closed in the middle of a bulk run still gets its keys.
+  table_->beginBulk();
+  addRandom(100);
+  table_.reset();
+  table_ = Table::open(dir_.file("people.dbf"));
   expectTagsMatchRecords();
 }
 
