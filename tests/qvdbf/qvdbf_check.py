@@ -10,8 +10,8 @@ QVDBF = sys.argv[1]
 failures = []
 
 
-def run(*args, stdin=None):
-    r = subprocess.run([QVDBF, *args], capture_output=True, input=stdin)
+def run(*args, stdin=None, env=None):
+    r = subprocess.run([QVDBF, *args], capture_output=True, input=stdin, env=env)
     return r.returncode, r.stdout.decode("cp1252"), r.stderr.decode("cp1252")
 
 
@@ -113,6 +113,49 @@ open(p, 'wb').write(b)
     expect("bad csv value status", code, 2)
     expect("bad csv value message", "line 2" in err and "AGE" in err, True)
     expect("records before the bad line kept", run("count", t)[1], "1\n")
+
+# The address-data commands, in a home of their own.
+with tempfile.TemporaryDirectory() as home:
+    env = dict(os.environ, QUILLVANE_HOME=home)
+    code, out, err = run("setup-home", env=env)
+    expect("setup-home", (code, out.strip()), (0, home.rstrip("/") + "/"))
+    expect("setup-home made the default file", os.path.exists(os.path.join(home, "DATA", "add0001.DBF")), True)
+    expect("setup-home copied the delivered tables",
+           sorted(os.listdir(os.path.join(home, "SYSDATA"))), ["CSZ.CDX", "CSZ.DBF", "LBLTPL.CDX", "LBLTPL.DBF"])
+    a = os.path.join(home, "DATA", "people.dbf")
+    expect("create-address", run("create-address", a, env=env)[0], 0)
+    tags = [l for l in run("info", a)[1].splitlines() if l.startswith("TAG ") and l != "TAG C 8 0"]
+    expect("create-address tags", len(tags), 26)
+    expect("create-address check", run("check", a)[1], "ok\n")
+    expect("create-address over a file in use", run("create-address", "/nonexistent/folder/x.dbf", env=env),
+           (2, "", "qvdbf: File creation failed\n"))
+    rows = os.path.join(home, "rows.csv")
+    with open(rows, "w") as f:
+        f.write("Smith,John,,,,,,,Springfield,IL,62701,,,,,,,ABC,,,F,TAG1,\n")
+        f.write("Jones,Ann,,,,,,,Salem,OR,97301,,,,,,,B,,,F,,\n")
+        f.write("Smithers,Al,,,,,,,Springfield,IL,62702,,,,,,,C,,,T,TAG1,\n")
+    run("append-csv", a, rows)
+    with open(os.path.join(home, "QUILLV.ini"), "w") as f:
+        f.write("[Misc]\r\nGlobalTagId=TAG1\r\n")
+
+    def flt(entries, tagged="F", reverse="F"):
+        lines = [""] * 18
+        for i, v in entries.items():
+            lines[i] = v
+        return ("\r\n".join(lines + [tagged, reverse]) + "\r\n").encode()
+
+    expect("filter none", run("filter", a, stdin=flt({}), env=env)[1], "!ISDEL\n2\n")
+    expect("filter name", run("filter", a, stdin=flt({0: "smi"}), env=env)[1],
+           'UPPER(LNAME)="SMI".and. !ISDEL\n1\n')
+    expect("filter alternatives and $", run("filter", a, stdin=flt({0: "S;J", 15: "$B"}), env=env)[1],
+           '((UPPER(LNAME)="S").or.(UPPER(LNAME)="J")) and "B"$UPPER(CODES).and. !ISDEL\n2\n')
+    expect("filter tagged", run("filter", a, stdin=flt({}, tagged="T"), env=env)[1],
+           '(UPPER(TAG)="TAG1").and. !ISDEL\n1\n')
+    expect("filter no match", run("filter", a, stdin=flt({0: "ZZZ"}), env=env)[1],
+           'UPPER(LNAME)="ZZZ".and. !ISDEL\n0\n')
+    code, out, err = run("filter", a, stdin=flt({0: "x" * 300}), env=env)
+    expect("filter too complex", (out, err), ("!ISDEL\n2\n", "qvdbf: Sorry - filter is too complex.Please simplify it.\n"))
+    expect("filter short input", run("filter", a, stdin=b"smith", env=env)[1], 'UPPER(LNAME)="SMITH".and. !ISDEL\n1\n')
 
 for f in failures:
     print("FAIL", f)
