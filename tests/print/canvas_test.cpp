@@ -191,5 +191,5 @@ TEST(Canvas, AnAbortedJobStopsAndSaysSo) {
   };
   EXPECT_FALSE(job.runToStream(stream));
   EXPECT_TRUE(job.aborted());
-  EXPECT_EQ(stream.pageCount(), 3);  // pages 1 and 2, and the page started when it stopped
+  EXPECT_EQ(stream.pageCount(), 2);  // no page is started once the job is aborted
 }

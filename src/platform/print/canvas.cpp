@@ -238,6 +238,7 @@ void Canvas::startPage() {
 }
 
 void Canvas::newPage() {
+  if (abortCheck_ && abortCheck_()) return;  // no new pages once the job is aborted
   QSizeF size = page_.size;
   finishPage_(std::move(page_));
   page_ = Page{size, {}};

@@ -121,6 +121,8 @@ class Canvas {
   int pageNumber() const { return pageNumber_; }
   void newPage();
   void setNewPageHandler(std::function<void(Canvas&)> handler) { newPageHandler_ = std::move(handler); }
+  // Once this says the job is aborted, newPage() starts no more pages.
+  void setAbortCheck(std::function<bool()> aborted) { abortCheck_ = std::move(aborted); }
   // Hands the page in progress to the job (at the end of the job).
   void finish();
 
@@ -132,6 +134,7 @@ class Canvas {
   int dpi_;
   std::function<void(Page&&)> finishPage_;
   std::function<void(Canvas&)> newPageHandler_;
+  std::function<bool()> abortCheck_;
   Page page_;
   int pageNumber_ = 1;
   double offsetLeft_ = 0, offsetTop_ = 0;

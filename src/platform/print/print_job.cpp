@@ -17,6 +17,7 @@ void PrintJob::run(int dpi, const std::function<void(Page&&)>& sink, double offs
   if (onBeforeRun) onBeforeRun(*this);
   Canvas canvas(paper_, dpi, sink);
   canvas.setPrintableOffsets(offsetLeft, offsetTop);
+  canvas.setAbortCheck([this] { return aborted_; });
   canvas_ = &canvas;
   canvas.setNewPageHandler([this](Canvas& c) {
     if (onStatus) onStatus(statusText());
