@@ -8,6 +8,12 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+
+#include "platform/modal.h"
+#include "platform/print/destination.h"
 #include "platform/print/preview_form.h"
 #include "platform/print/printers.h"
 #include "platform/print/run_status_window.h"
@@ -186,4 +192,33 @@ TEST(Printers, ThePdfPrinterIsAlwaysThereAndPaperCodesMap) {
     }
   }
   EXPECT_EQ(codeForPageSize(QPageSize(QSizeF(3, 4), QPageSize::Inch)), 0);
+  EXPECT_TRUE(paperNames(kPdfPrinter).contains("Letter / ANSI A"));
+  EXPECT_TRUE(paperNames(kPdfPrinter).contains("A4"));
+  EXPECT_EQ(paperSources(kPdfPrinter), QStringList{"Only One"});
+}
+
+TEST(Printers, ThePdfPrinterAsksForAFileUnlessGivenOne) {
+  QTemporaryDir dir;
+  PrintJob job;
+  job.onPrint = [](Canvas& c) { c.textAt(1, 1, "PDF printer"); };
+  setCurrentPrinter(kPdfPrinter);
+  setPdfOutputFile(QString());
+  const QString chosen = dir.filePath("chosen.pdf");
+  int asked = 0;
+  platform::setModalHandler("QFileDialog", [&](QDialog& d) {
+    ++asked;
+    static_cast<QFileDialog&>(d).selectFile(chosen);
+    return int(QDialog::Accepted);
+  });
+  EXPECT_TRUE(runOnCurrentPrinter(job));
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(QFile::exists(chosen));
+  platform::setModalHandler("QFileDialog", [&](QDialog&) { return int(QDialog::Rejected); });
+  EXPECT_FALSE(runOnCurrentPrinter(job));  // the user chose no file
+  platform::clearModalHandlers();
+  const QString given = dir.filePath("given.pdf");
+  setPdfOutputFile(given);
+  EXPECT_TRUE(runOnCurrentPrinter(job));
+  EXPECT_TRUE(QFile::exists(given));
+  setPdfOutputFile(QString());
 }

@@ -57,6 +57,26 @@ QString currentPrinter() {
 
 void setCurrentPrinter(const QString& name) { current() = name; }
 
+QStringList paperNames(const QString& printer) {
+  QStringList names;
+  if (printer == kPdfPrinter) {
+    for (int id = 0; id <= int(QPageSize::LastPageSize); ++id) {
+      QPageSize size(static_cast<QPageSize::PageSizeId>(id));
+      if (size.isValid() && size.id() != QPageSize::Custom) names.append(size.name());
+    }
+    return names;
+  }
+  for (const QPageSize& size : QPrinterInfo::printerInfo(printer).supportedPageSizes()) names.append(size.name());
+  return names;
+}
+
+QStringList paperSources(const QString& printer) {
+  // Qt offers trays only on Windows; on CUPS printers the tray is an option of
+  // the printer's own dialog, so the program's choice is the automatic one.
+  if (printer == kPdfPrinter) return {QStringLiteral("Only One")};
+  return {QStringLiteral("Auto")};
+}
+
 std::optional<QPageSize> pageSizeForCode(int code) {
   for (const CodeSize& c : kCodes)
     if (c.code == code) return QPageSize(c.id);

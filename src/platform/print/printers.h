@@ -24,6 +24,12 @@ bool printerInstalled();
 QString currentPrinter();
 void setCurrentPrinter(const QString& name);
 
+// The paper names a printer offers ("Letter / ANSI A", "A4", ...), and its
+// paper sources (trays) by name; "PDF file" offers every standard size and
+// one source. CUPS trays are chosen in the printer's own dialog ("Auto" here).
+QStringList paperNames(const QString& printer);
+QStringList paperSources(const QString& printer);
+
 // Windows paper codes: 1 Letter, 9 A4, 11 A5, and the envelope codes 19 to 38.
 std::optional<QPageSize> pageSizeForCode(int code);
 // The code of a page size, or 0 for a custom one.
