@@ -198,17 +198,13 @@ std::vector<CompactTag::PathStep> CompactTag::descend(const char* key, std::size
   std::vector<PathStep> path;
   uint32_t page = header_.root;
   const std::size_t L = spec_.length;
+  std::size_t n = 0;
   for (int depth = 0;; ++depth) {
-    if (depth > kMaxDepth) corrupt("the tree is deeper than any real index (a pointer loop?)");
-    if (page == 0) corrupt("a page pointer is zero");
-    const char* raw = pages_.read(page);
-    uint16_t attributes = getLE16(raw);
-    if (attributes & kAttrLeaf) {
+    const char* raw = interior(page, depth, n);
+    if (!raw) {
       leafOut = page;
       return path;
     }
-    std::size_t n = getLE16(raw + 2);
-    if (n == 0 || n > interiorCapacity(spec_.length)) corrupt("an interior page has a bad key count");
     std::size_t lo = 0, hi = n;  // first entry >= target
     while (lo < hi) {
       std::size_t mid = (lo + hi) / 2;
@@ -218,7 +214,7 @@ std::vector<CompactTag::PathStep> CompactTag::descend(const char* key, std::size
     }
     std::size_t i = lo < n ? lo : n - 1;
     path.push_back({page, i});
-    page = getBE32(raw + kInteriorHeaderSize + i * (L + 8) + L + 4);
+    page = childAt(raw, i);
   }
 }
 
@@ -237,34 +233,39 @@ CompactTag::Position CompactTag::lowerBound(const char* key, std::size_t signifi
   return next({leafOffset, uint32_t(node.count() - 1)});
 }
 
-CompactTag::Position CompactTag::first() {
+const char* CompactTag::interior(uint32_t page, int depth, std::size_t& count) {
+  if (depth > kMaxDepth) corrupt("the tree is deeper than any real index (a pointer loop?)");
+  if (page == 0) corrupt("a page pointer is zero");
+  const char* raw = pages_.read(page);
+  if (getLE16(raw) & kAttrLeaf) return nullptr;
+  count = getLE16(raw + 2);
+  if (count == 0 || count > interiorCapacity(spec_.length)) corrupt("an interior page has a bad key count");
+  return raw;
+}
+
+uint32_t CompactTag::childAt(const char* interiorPage, std::size_t i) const {
+  return getBE32(interiorPage + kInteriorHeaderSize + i * (spec_.length + 8u) + spec_.length + 4);
+}
+
+uint32_t CompactTag::edgeLeaf(bool leftmost) {
   uint32_t page = header_.root;
+  std::size_t n = 0;
   for (int depth = 0;; ++depth) {
-    if (depth > kMaxDepth) corrupt("the tree is deeper than any real index (a pointer loop?)");
-    if (page == 0) corrupt("a page pointer is zero");
-    const char* raw = pages_.read(page);
-    if (getLE16(raw) & kAttrLeaf) break;
-    std::size_t n = getLE16(raw + 2);
-    if (n == 0 || n > interiorCapacity(spec_.length)) corrupt("an interior page has a bad key count");
-    page = getBE32(raw + kInteriorHeaderSize + spec_.length + 4);
+    const char* raw = interior(page, depth, n);
+    if (!raw) return page;
+    page = childAt(raw, leftmost ? 0 : n - 1);
   }
+}
+
+CompactTag::Position CompactTag::first() {
+  uint32_t page = edgeLeaf(true);
   const IndexNode& node = leaf(page);
   if (node.count() == 0) return node.right == kNoPage ? Position{} : next({page, 0});
   return {page, 0};
 }
 
 CompactTag::Position CompactTag::last() {
-  uint32_t page = header_.root;
-  const std::size_t L = spec_.length;
-  for (int depth = 0;; ++depth) {
-    if (depth > kMaxDepth) corrupt("the tree is deeper than any real index (a pointer loop?)");
-    if (page == 0) corrupt("a page pointer is zero");
-    const char* raw = pages_.read(page);
-    if (getLE16(raw) & kAttrLeaf) break;
-    std::size_t n = getLE16(raw + 2);
-    if (n == 0 || n > interiorCapacity(spec_.length)) corrupt("an interior page has a bad key count");
-    page = getBE32(raw + kInteriorHeaderSize + (n - 1) * (L + 8) + L + 4);
-  }
+  uint32_t page = edgeLeaf(false);
   const IndexNode& node = leaf(page);
   if (node.count() == 0) return node.left == kNoPage ? Position{} : previous({page, 0});
   return {page, uint32_t(node.count() - 1)};

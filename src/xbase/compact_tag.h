@@ -92,6 +92,12 @@ class CompactTag {
   };
   std::vector<PathStep> descend(const char* key, std::size_t significant, uint32_t recno, uint32_t& leaf);
   Position step(Position p, bool forward);
+  // The interior page at `page` (checked: depth, pointer, key count), or
+  // null when it is a leaf; `count` gets its number of entries.
+  const char* interior(uint32_t page, int depth, std::size_t& count);
+  uint32_t childAt(const char* interiorPage, std::size_t i) const;
+  // The leftmost or rightmost leaf.
+  uint32_t edgeLeaf(bool leftmost);
   const IndexNode& leaf(uint32_t offset);
   void loadNode(uint32_t offset, IndexNode& node);
   int compare(const char* a, uint32_t ra, const char* b, std::size_t significant, uint32_t rb) const;
