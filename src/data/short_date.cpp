@@ -17,13 +17,14 @@ std::string& current() {
 }
 
 std::string fromLocale() {
-  // The C and POSIX locales say nothing about a user's preference.
+  // The C and POSIX locales (C.UTF-8 too) say nothing about a user's preference.
   const char* name = std::setlocale(LC_TIME, nullptr);
   std::string previous = name ? name : "C";
   const char* chosen = std::setlocale(LC_TIME, "");
   std::string pattern;
-  if (chosen && std::string(chosen) != "C" && std::string(chosen) != "POSIX")
-    pattern = patternFromStrftime(nl_langinfo(D_FMT));
+  std::string locale = chosen ? chosen : "C";
+  bool neutral = locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0;
+  if (!neutral) pattern = patternFromStrftime(nl_langinfo(D_FMT));
   std::setlocale(LC_TIME, previous.c_str());
   return pattern.empty() ? kDefaultPattern : pattern;
 }

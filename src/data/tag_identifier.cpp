@@ -23,4 +23,21 @@ std::string makeTagIdentifier(const platform::DateTime& when) {
   return toBase36(uint64_t(years > 0 ? years : 0)) + toBase36(time);
 }
 
+std::string makeNewTagIdentifier(const platform::DateTime& when, const std::string& previous) {
+  platform::DateTime t = when;
+  std::string id = makeTagIdentifier(t);
+  for (int i = 0; id == previous && i < 120; ++i) {
+    // One second on; minutes and hours roll over, the date does not need to.
+    if (++t.second == 60) {
+      t.second = 0;
+      if (++t.minute == 60) {
+        t.minute = 0;
+        t.hour = (t.hour + 1) % 24;
+      }
+    }
+    id = makeTagIdentifier(t);
+  }
+  return id;
+}
+
 }  // namespace data

@@ -13,5 +13,9 @@ namespace data {
 // Base 36 with digits 0-9A-Z, at most 6 digits, no leading zeros; 0 gives "".
 std::string toBase36(uint64_t n);
 std::string makeTagIdentifier(const platform::DateTime& when);
+// An identifier for "Clear Tags": made from `when`, or from the next second
+// on when that would repeat `previous` (two clears within one second must
+// still untag everything).
+std::string makeNewTagIdentifier(const platform::DateTime& when, const std::string& previous);
 
 }  // namespace data

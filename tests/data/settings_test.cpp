@@ -71,6 +71,8 @@ TEST(Settings, PreferencesAndTheTagIdentifier) {
   EXPECT_EQ(toBase36(0), "");
   EXPECT_EQ(toBase36(35), "Z");
   EXPECT_EQ(toBase36(36), "10");
+  EXPECT_EQ(makeNewTagIdentifier(platform::now(), "XYZ"), "VJZW2SD");
+  EXPECT_EQ(makeNewTagIdentifier(platform::now(), "VJZW2SD"), "VJZW2SE");  // the same second: the next one
 
   Settings s;
   EXPECT_EQ(s.path(), home.dir.file("QUILLV.ini"));

@@ -1,0 +1,128 @@
+// TAddressMain, the program's main window: it owns the open address file
+// and shows one record at a time, with the menus, toolbar, record edits,
+// button row and status line. Opening files, the enable rules of every
+// command and the status texts live here; the record commands are in
+// address_main_records.cpp, the menus and toolbar in address_main_menus.cpp.
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "data/data_set.h"
+#include "data/filters.h"
+#include "data/preferences.h"
+#include "data/settings.h"
+#include "field_edit.h"
+#include "xbase/environment.h"
+
+namespace app {
+
+class TAddressMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TAddressMain(QWidget* parent = nullptr);
+  ~TAddressMain() override;
+
+  // Opens an address file into TableQVW (the main window's side of it).
+  bool OpenQVWDBF(const QString& path);
+  void SetButtons();
+  void UpdateFilterStatus();
+  uint32_t ApplyFilter();
+  void LoadPreferences();
+  void SetExtraFields(bool visible);
+  void SetOrderTo(const QString& orderName);
+  void SetCurrentOrder(const QString& tag);
+  void ToggleTag();
+  QString GetDatabasePath() const;
+  // Runs the first activation now if it is still pending (tests call it).
+  void FormActivate();
+
+  data::DataSet& TableQVW() { return *table_; }
+  const QString& currentFile() const { return currentFile_; }
+  const QString& currentOrder() const { return currentOrder_; }
+  data::FilterState& filter() { return filter_; }
+  bool editing() const { return editing_; }
+  QString filterStatus() const { return FilterStatus->isHidden() ? QString() : FilterStatus->text(); }
+  QString sortStatus() const { return SortStatus->text(); }
+
+  // Widgets with the names the program's parts refer to.
+  QToolButton *LabelsButton, *LettersButton, *EnvelopesButton, *ReportsButton, *BrowseButton, *SearchButton,
+      *FilterButton, *MouseHelpButton;
+  QPushButton *FirstButton, *PrevButton, *NextButton, *LastButton, *SaveButton, *CancelButton, *AddButton, *EditButton,
+      *DeleteButton, *ExitButton, *ClearFilterButton, *DateButton, *DialButton1, *DialButton2, *SearchMemoButton,
+      *FindNextButton;
+  QCheckBox* Tagged;
+  QTabWidget* Notebook;
+  QPlainTextEdit* MemoEdit;
+  QLabel *FilterStatus, *SortStatus, *NoDataPanel;
+  QWidget* RecordArea;  // name panel and notebook
+  std::map<QString, FieldEdit*> edits;  // by field name
+  std::map<QString, QAction*> actions;  // by the entry's caption without "&"
+
+  // Menu entries by role.
+  QMenu *FileMenu, *EditMenu, *RecordMenu, *SortMenu, *UtilitiesMenu, *PrintMenu, *HelpMenu;
+  QAction *mnuExit;
+  std::vector<QAction*> recentEntries;
+
+ public slots:
+  void AddButtonClick();
+  void EditButtonClick();
+  void SaveButtonClick();
+  void CancelButtonClick();
+  void DeleteButtonClick();
+  void mnuCloneClick();
+  void RecordFirstClick();
+  void RecordPrevClick();
+  void RecordNextClick();
+  void RecordLastClick();
+  void ClearTags1Click();
+  void mnuOpenClick();
+  void ExitClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Building the window (address_main_menus.cpp and address_main.cpp).
+  void buildMenus();
+  void buildToolbar();
+  QWidget* buildRecordArea();
+  QWidget* buildButtonRow();
+  QAction* entry(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
+  void notAvailable(const QString& command);
+  void addWhatsThis(QWidget* button, const QString& text);
+
+  void OnOpenQVWFile(bool open);
+  void putOnTopOfRecent(const QString& path);
+  void rebuildRecentMenu();
+  void openRecent(const QString& path);
+  void refreshRecord();
+  void refreshMemo();
+  bool recordEventsOn_ = true;
+
+  xbase::Environment env_;
+  std::unique_ptr<data::DataSet> table_;
+  data::Settings settings_;
+  data::Preferences prefs_;
+  data::FilterState filter_;
+  QString currentFile_;
+  QString currentOrder_;
+  bool indexValid_ = false;
+  bool firstActivation_ = true;
+  bool editing_ = false;
+  bool memoLoading_ = false;
+};
+
+}  // namespace app
