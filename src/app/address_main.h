@@ -89,6 +89,11 @@ class TAddressMain : public QMainWindow {
   void ClearTags1Click();
   void mnuOpenClick();
   void ExitClick();
+  void FilterButtonClick();
+  void ClearFilterClick();
+  void mnuSaveFilterClick();
+  void mnuRestoreFilterClick();
+  void mnuTagAllFilterMatchesClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -119,6 +124,7 @@ class TAddressMain : public QMainWindow {
   data::FilterState filter_;
   QString currentFile_;
   QString currentOrder_;
+  QString filterFolder_;  // where the user last saved a filter
   bool indexValid_ = false;
   bool firstActivation_ = true;
   bool editing_ = false;

@@ -45,13 +45,13 @@ void TAddressMain::buildMenus() {
     later(entry(import, QString::fromLatin1(c)));
   later(entry(FileMenu, QStringLiteral("&Export ")));
   FileMenu->addSeparator();
-  later(entry(FileMenu, QStringLiteral("Set &Filter"), QKeySequence(QStringLiteral("Ctrl+F"))));
-  later(entry(FileMenu, QStringLiteral("&Clear Filter")));
-  later(entry(FileMenu, QStringLiteral("&Save Filter")));
-  later(entry(FileMenu, QStringLiteral("&Restore Filter")));
+  connect(entry(FileMenu, QStringLiteral("Set &Filter"), QKeySequence(QStringLiteral("Ctrl+F"))), &QAction::triggered, this, &TAddressMain::FilterButtonClick);
+  connect(entry(FileMenu, QStringLiteral("&Clear Filter")), &QAction::triggered, this, &TAddressMain::ClearFilterClick);
+  connect(entry(FileMenu, QStringLiteral("&Save Filter")), &QAction::triggered, this, &TAddressMain::mnuSaveFilterClick);
+  connect(entry(FileMenu, QStringLiteral("&Restore Filter")), &QAction::triggered, this, &TAddressMain::mnuRestoreFilterClick);
   FileMenu->addSeparator();
   connect(entry(FileMenu, QStringLiteral("Clear &Tags")), &QAction::triggered, this, &TAddressMain::ClearTags1Click);
-  later(entry(FileMenu, QStringLiteral("&Tag All Filter Matches")));
+  connect(entry(FileMenu, QStringLiteral("&Tag All Filter Matches")), &QAction::triggered, this, &TAddressMain::mnuTagAllFilterMatchesClick);
   FileMenu->addSeparator();
   later(entry(FileMenu, QStringLiteral("&Rebuild Indexes for this file")));
   later(entry(FileMenu, QStringLiteral("Rebuild S&ystem File indexes")));
@@ -260,7 +260,7 @@ QWidget* TAddressMain::buildButtonRow() {
   connect(EditButton, &QPushButton::clicked, this, &TAddressMain::EditButtonClick);
   connect(DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
   connect(ExitButton, &QPushButton::clicked, this, &TAddressMain::ExitClick);
-  connect(ClearFilterButton, &QPushButton::clicked, this, [this] { notAvailable(QStringLiteral("Clear Filter")); });
+  connect(ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
   return row;
 }
 
