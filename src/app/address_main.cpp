@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "data/address_file.h"
+#include "new_database_dialogs.h"
+#include "preferences_dialog.h"
 #include "data/placement.h"
 #include "platform/home.h"
 #include "platform/modal.h"
@@ -292,6 +294,26 @@ void TAddressMain::refreshMemo() {
   memoLoading_ = true;
   MemoEdit->setPlainText(table_->active() ? fieldText(*table_, QStringLiteral("MEMO")) : QString());
   memoLoading_ = false;
+}
+
+void TAddressMain::mnuNewClick() {
+  TNewDataBaseName dialog(QString::fromStdString(data::defaultNewFileName(platform::dataFolder())), settings_, this);
+  if (platform::runModal(dialog) == QDialog::Accepted) {
+    const std::string path = platform::dataFolder() + dialog.name().toStdString() + ".DBF";
+    if (xbase::fileExists(platform::pathNoCase(platform::dataFolder(), dialog.name().toStdString() + ".DBF"))) {
+      platform::prompts().info("That file already exists.Please select another name");
+    } else if (data::createAddressFile(path, dialog.widths())) {
+      table_->close();
+      OpenQVWDBF(QString::fromStdString(path));
+    }
+  }
+  SetButtons();
+}
+
+void TAddressMain::mnuPreferencesClick() {
+  TPreferences dialog(settings_, this);
+  platform::runModal(dialog);
+  LoadPreferences();
 }
 
 void TAddressMain::SetExtraFields(bool visible) { table_->setExtraFields(visible); }

@@ -94,6 +94,8 @@ class TAddressMain : public QMainWindow {
   void mnuSaveFilterClick();
   void mnuRestoreFilterClick();
   void mnuTagAllFilterMatchesClick();
+  void mnuNewClick();
+  void mnuPreferencesClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -35,7 +35,7 @@ void TAddressMain::buildMenus() {
     connect(a, &QAction::triggered, this, [this, caption] { notAvailable(caption); });
   };
   FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-  later(entry(FileMenu, QStringLiteral("&New Address Database")));
+  connect(entry(FileMenu, QStringLiteral("&New Address Database")), &QAction::triggered, this, &TAddressMain::mnuNewClick);
   connect(entry(FileMenu, QStringLiteral("&Open Address DataBase")), &QAction::triggered, this, &TAddressMain::mnuOpenClick);
   later(entry(FileMenu, QStringLiteral("&Browse"), QKeySequence(QStringLiteral("Ctrl+B"))));
   later(entry(FileMenu, QStringLiteral("&Search"), QKeySequence(QStringLiteral("Ctrl+S"))));
@@ -55,7 +55,7 @@ void TAddressMain::buildMenus() {
   FileMenu->addSeparator();
   later(entry(FileMenu, QStringLiteral("&Rebuild Indexes for this file")));
   later(entry(FileMenu, QStringLiteral("Rebuild S&ystem File indexes")));
-  later(entry(FileMenu, QStringLiteral("Pre&ferences")));
+  connect(entry(FileMenu, QStringLiteral("Pre&ferences")), &QAction::triggered, this, &TAddressMain::mnuPreferencesClick);
   FileMenu->addSeparator();
   mnuExit = entry(FileMenu, QStringLiteral("E&xit "));
   connect(mnuExit, &QAction::triggered, this, &TAddressMain::ExitClick);
