@@ -49,8 +49,12 @@ TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent), table_(std::m
   };
   table_->afterPost = [this](data::DataSet&) {
     if (recordEventsOn_) SetButtons();
+    restoreTabStops();
   };
-  table_->afterCancel = [this](data::DataSet&) { SetButtons(); };
+  table_->afterCancel = [this](data::DataSet&) {
+    SetButtons();
+    restoreTabStops();
+  };
 
   buildMenus();
   buildToolbar();

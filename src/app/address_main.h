@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <map>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,11 @@ class TAddressMain : public QMainWindow {
   void SetOrderTo(const QString& orderName);
   void SetCurrentOrder(const QString& tag);
   void ToggleTag();
+  // Seeks the ZIP code (Exact off) and returns that record's city and state.
+  std::optional<std::pair<std::string, std::string>> FillCityState(const std::string& zip);
+  // True when adding may go on: no record with these names, or the user
+  // said to continue; on No the duplicate becomes the current record.
+  bool CheckDupName(const std::string& first, const std::string& last);
   QString GetDatabasePath() const;
   // Runs the first activation now if it is still pending (tests call it).
   void FormActivate();
@@ -117,6 +123,8 @@ class TAddressMain : public QMainWindow {
   void openRecent(const QString& path);
   void refreshRecord();
   void refreshMemo();
+  void restoreTabStops();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   bool recordEventsOn_ = true;
 
   xbase::Environment env_;
@@ -131,6 +139,7 @@ class TAddressMain : public QMainWindow {
   bool firstActivation_ = true;
   bool editing_ = false;
   bool memoLoading_ = false;
+  bool insertMode_ = false;  // the Insert key's toggle: typing inserts instead of replacing
 };
 
 }  // namespace app

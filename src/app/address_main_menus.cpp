@@ -154,6 +154,7 @@ QWidget* TAddressMain::buildRecordArea() {
   auto* layout = new QVBoxLayout(area);
   auto field = [&](QGridLayout* grid, const char* name, const char* caption, int row, int column, int span = 1) {
     auto* edit = new FieldEdit(*table_, QString::fromLatin1(name), area);
+    edit->installEventFilter(this);
     connect(edit, &FieldEdit::editRequested, this, &TAddressMain::EditButtonClick);
     edits[QString::fromLatin1(name)] = edit;
     grid->addWidget(new QLabel(QString::fromLatin1(caption), area), row, column);
@@ -208,6 +209,7 @@ QWidget* TAddressMain::buildRecordArea() {
   memoLayout->addWidget(new QLabel(QStringLiteral("Memo"), page2));
   MemoEdit = new QPlainTextEdit(page2);
   MemoEdit->setObjectName(QStringLiteral("MemoEdit"));
+  MemoEdit->installEventFilter(this);
   memoLayout->addWidget(MemoEdit, 1);
   auto* memoButtons = new QHBoxLayout;
   SearchMemoButton = new QPushButton(QStringLiteral("Search &Memo"), page2);

@@ -1,9 +1,12 @@
 // The main window's record commands: moving, adding, editing, saving,
 // cancelling, deleting and cloning records, tags, and the sort order.
 #include <QApplication>
+#include <cctype>
 #include <map>
 
 #include "address_main.h"
+#include "new_record_dialog.h"
+#include "platform/modal.h"
 #include "data/tag_identifier.h"
 #include "platform/home.h"
 #include "platform/prompts.h"
@@ -55,6 +58,69 @@ void TAddressMain::EditButtonClick() {
   SetButtons();
 }
 
+std::optional<std::pair<std::string, std::string>> TAddressMain::FillCityState(const std::string& zip) {
+  const uint32_t recno = table_->recno();
+  const int order = table_->cursor().orderNumber();
+  const bool exact = env_.exact;
+  std::optional<std::pair<std::string, std::string>> found;
+  try {
+    table_->cursor().setOrder("ZIP");
+    env_.exact = false;
+    std::string key = zip;
+    for (char& c : key) c = char(std::toupper(static_cast<unsigned char>(c)));
+    if (table_->cursor().seek(key)) {
+      table_->refresh();
+      found.emplace(table_->text("CITY"), table_->text("STATE"));
+    }
+  } catch (const xbase::Error&) {
+  }
+  env_.exact = exact;
+  try {
+    table_->cursor().setOrder(order);
+  } catch (const xbase::Error&) {
+  }
+  table_->go(recno);
+  return found;
+}
+
+bool TAddressMain::CheckDupName(const std::string& first, const std::string& last) {
+  if (first.empty() || last.empty()) return true;
+  const uint32_t recno = table_->recno();
+  const int order = table_->cursor().orderNumber();
+  const bool exact = env_.exact;
+  auto padded = [](std::string s) {
+    s.resize(30, ' ');
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+  };
+  bool found = false;
+  try {
+    table_->cursor().setOrder("LNAME");
+    env_.exact = true;
+    found = table_->cursor().seek(padded(last) + padded(first));
+  } catch (const xbase::Error&) {
+  }
+  bool goOn = true;
+  if (found) {
+    table_->refresh();
+    platform::prompts().beep();
+    goOn = platform::prompts().ask(
+        "Possible Duplicate",
+        "Possible duplicate: \r\n\r\n" + table_->text("FNAME") + " " + table_->text("LNAME") + "\r\n" +
+            table_->text("STREET") + "\r\n" + table_->text("CITY") + "," + table_->text("STATE") + " " +
+            table_->text("ZIP") + "\r\n\r\nContinue adding?",
+        true);
+  }
+  env_.exact = exact;
+  uint32_t duplicate = table_->cursor().recno();
+  try {
+    table_->cursor().setOrder(order);
+  } catch (const xbase::Error&) {
+  }
+  table_->go(goOn || !found ? recno : duplicate);
+  return goOn;
+}
+
 void TAddressMain::AddButtonClick() {
   if (!table_->active() || table_->state() != data::DataSet::State::Browse) return;
   Notebook->setCurrentIndex(0);
@@ -62,14 +128,38 @@ void TAddressMain::AddButtonClick() {
   std::map<std::string, std::string> kept;
   for (const char* f : {"ORG", "CITY", "STATE", "ZIP", "STREET", "STREET2"}) kept[f] = table_->text(f);
   std::string country = p.carryCountry ? table_->text("COUNTRY") : std::string();
+
+  std::string first, last, zip;
+  std::optional<std::pair<std::string, std::string>> cityState;
+  if (p.plugCityState || p.autoDupCheck) {
+    auto width = [this](const char* f) { return table_->fields()[std::size_t(table_->fieldIndex(f))].size; };
+    TGetFirstLastZip ask(p.autoDupCheck, p.plugCityState, width("LNAME"), width("FNAME"), width("ZIP"), this);
+    if (platform::runModal(ask) != QDialog::Accepted) return;
+    last = toFileText(ask.LastNameEdit->text());
+    first = toFileText(ask.FirstNameEdit->text());
+    zip = toFileText(ask.ZipEdit->text());
+    if (!zip.empty()) cityState = FillCityState(zip);
+    if (!CheckDupName(first, last)) {
+      SetButtons();
+      return;
+    }
+  }
+
   memoLoading_ = true;
   MemoEdit->clear();
   memoLoading_ = false;
   table_->insert();
   auto put = [this](const char* field, const std::string& value) { table_->setText(field, value); };
-  if (p.carryZip) put("ZIP", kept["ZIP"]);
-  if (p.carryCity) put("CITY", kept["CITY"]);
-  if (p.carryState) put("STATE", kept["STATE"]);
+  if (!first.empty()) put("FNAME", first);
+  if (!last.empty()) put("LNAME", last);
+  if (!zip.empty()) put("ZIP", zip);
+  if (cityState) {
+    put("CITY", cityState->first);
+    put("STATE", cityState->second);
+  }
+  if (zip.empty() && p.carryZip) put("ZIP", kept["ZIP"]);
+  if (!cityState && p.carryCity) put("CITY", kept["CITY"]);
+  if (!cityState && p.carryState) put("STATE", kept["STATE"]);
   if (p.carryCountry) put("COUNTRY", country);
   if (p.carrySA1) put("STREET", kept["STREET"]);
   if (p.carrySA2) put("STREET2", kept["STREET2"]);
@@ -83,7 +173,36 @@ void TAddressMain::AddButtonClick() {
   if (p.carryOrg) put("ORG", kept["ORG"]);
   put("ISDEL", "F");
   SetButtons();
-  edits["LNAME"]->setFocus();
+
+  // Focus, then the skip Tab stops until the record is posted or cancelled.
+  const std::pair<const char*, bool> skips[] = {
+      {"LNAME", p.skipLastName},      {"FNAME", p.skipFirstName},   {"MIDDLE", p.skipMiddleInitial},
+      {"PREFIX", p.skipPrefix},       {"TITLE", p.skipTitle},       {"ORG", p.skipOrganization},
+      {"STREET2", p.skipAddress2},    {"STATE", p.skipState},       {"ZIP", p.skipZip},
+      {"COUNTRY", p.skipCountry},     {"PHONE", p.skipPhone1},      {"PHONE2", p.skipPhone2},
+      {"FAX", p.skipFax},             {"EMAIL", p.skipEmail},       {"CODES", p.skipCodes},
+      {"USER1", p.skipComments1},     {"USER2", p.skipComments2},   {"DisplayDate", p.skipDate}};
+  auto skipped = [&](const char* f) {
+    for (auto& [name, skip] : skips)
+      if (std::string(name) == f) return skip;
+    return false;
+  };
+  const char* focus = "STREET";
+  if (table_->text("LNAME").empty() && !skipped("LNAME")) focus = "LNAME";
+  else if (table_->text("FNAME").empty() && !skipped("FNAME")) focus = "FNAME";
+  else
+    for (const char* f : {"MIDDLE", "PREFIX", "TITLE", "ORG"})
+      if (!skipped(f)) {
+        focus = f;
+        break;
+      }
+  edits[focus]->setFocus();
+  for (auto& [name, skip] : skips)
+    if (skip) edits[name]->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TAddressMain::restoreTabStops() {
+  for (auto& [name, edit] : edits) edit->setFocusPolicy(Qt::StrongFocus);
 }
 
 void TAddressMain::SaveButtonClick() {

@@ -32,7 +32,8 @@ void FieldEdit::refresh() {
   int index = active ? dataSet_.fieldIndex(field_.toStdString()) : -1;
   if (index >= 0) {
     const data::DataField& f = dataSet_.fields()[std::size_t(index)];
-    if (!f.calculated && f.size > 0) setMaxLength(f.size);
+    // Setting the length re-sets the text (and the caret): only when it changes.
+    if (!f.calculated && f.size > 0 && maxLength() != f.size) setMaxLength(f.size);
   }
   QString value = index >= 0 ? fieldText(dataSet_, field_) : QString();
   if (value != text()) setText(value);
