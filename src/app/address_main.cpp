@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/address_file.h"
+#include "help_windows.h"
 #include "new_database_dialogs.h"
 #include "preferences_dialog.h"
 #include "data/placement.h"
@@ -121,6 +122,13 @@ void TAddressMain::FormActivate() {
   SetButtons();
   if (!print::printerInstalled())
     platform::prompts().info("There are no installed printers.\r\nUnable to perform printer related operations");
+  // The getting-started window opens once the activation has finished.
+  if (!prefs_.gettingStartedOff) QMetaObject::invokeMethod(this, &TAddressMain::GettingStartedClick, Qt::QueuedConnection);
+}
+
+void TAddressMain::GettingStartedClick() {
+  TGettingStarted window(settings_, this);
+  platform::runModal(window);
 }
 
 void TAddressMain::LoadPreferences() {

@@ -102,6 +102,7 @@ class TAddressMain : public QMainWindow {
   void mnuTagAllFilterMatchesClick();
   void mnuNewClick();
   void mnuPreferencesClick();
+  void GettingStartedClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -9,6 +9,8 @@
 #include <QWhatsThis>
 
 #include "address_main.h"
+#include "help_windows.h"
+#include "platform/modal.h"
 #include "platform/prompts.h"
 
 namespace app {
@@ -108,8 +110,18 @@ void TAddressMain::buildMenus() {
   later(entry(PrintMenu, QStringLiteral("Print C&urrent Record"), QKeySequence(QStringLiteral("Ctrl+P"))));
 
   HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-  for (const char* c : {"&Contents", "&Getting Started", "&About...", "Search for Help On", "How to Use Help"})
-    later(entry(HelpMenu, QString::fromLatin1(c)));
+  auto help = [this] {
+    THelpWindow w(this);
+    platform::runModal(w);
+  };
+  connect(entry(HelpMenu, QStringLiteral("&Contents")), &QAction::triggered, this, help);
+  connect(entry(HelpMenu, QStringLiteral("&Getting Started")), &QAction::triggered, this, &TAddressMain::GettingStartedClick);
+  connect(entry(HelpMenu, QStringLiteral("&About...")), &QAction::triggered, this, [this] {
+    TAboutBox about(this);
+    platform::runModal(about);
+  });
+  connect(entry(HelpMenu, QStringLiteral("Search for Help On")), &QAction::triggered, this, help);
+  connect(entry(HelpMenu, QStringLiteral("How to Use Help")), &QAction::triggered, this, help);
 }
 
 void TAddressMain::addWhatsThis(QWidget* button, const QString& text) {

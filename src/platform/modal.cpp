@@ -9,11 +9,17 @@ QHash<QString, ModalHandler>& handlers() {
   static QHash<QString, ModalHandler> h;
   return h;
 }
+
+ModalHandler& fallback() {
+  static ModalHandler f;
+  return f;
+}
 }  // namespace
 
 int runModal(QDialog& dialog) {
   auto it = handlers().find(QString::fromLatin1(dialog.metaObject()->className()));
   if (it != handlers().end()) return (*it)(dialog);
+  if (fallback()) return fallback()(dialog);
   return dialog.exec();
 }
 
@@ -23,5 +29,7 @@ void setModalHandler(const QString& className, ModalHandler handler) {
 }
 
 void clearModalHandlers() { handlers().clear(); }
+
+void setModalFallback(ModalHandler handler) { fallback() = std::move(handler); }
 
 }  // namespace platform

@@ -17,5 +17,8 @@ int runModal(QDialog& dialog);
 // name); an empty handler removes it.
 void setModalHandler(const QString& className, ModalHandler handler);
 void clearModalHandlers();
+// What runs for a window no handler is registered for, instead of exec()
+// (headless test runs install one that refuses, so nothing waits for a user).
+void setModalFallback(ModalHandler handler);
 
 }  // namespace platform

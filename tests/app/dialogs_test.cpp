@@ -4,6 +4,7 @@
 #include "../data/data_test_support.h"
 #include "app/address_main.h"
 #include "app/new_database_dialogs.h"
+#include "app/help_windows.h"
 #include "app/preferences_dialog.h"
 #include "platform/modal.h"
 
@@ -107,4 +108,40 @@ TEST_F(Dialogs, PreferencesWriteOnOkOnly) {
   window_->AddButtonClick();
   EXPECT_EQ(window_->TableQVW().text("COUNTRY"), "USA");
   window_->CancelButtonClick();
+}
+
+TEST(HelpWindows, GettingStartedUntilSwitchedOffAndTheOthers) {
+  qvtest::TestHome home;
+  int shown = 0;
+  platform::setModalHandler("app::TGettingStarted", [&](QDialog& d) {
+    auto& w = static_cast<app::TGettingStarted&>(d);
+    ++shown;
+    w.DontShow->setChecked(true);
+    w.OkButtonClick();
+    return w.result();
+  });
+  {
+    TAddressMain window;
+    window.FormActivate();
+    QApplication::processEvents();  // the window opens once the activation is over
+  }
+  EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(data::Settings().readBool("Misc", "GettingStarted", false));
+  {
+    TAddressMain window;
+    window.FormActivate();
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(shown, 1);  // switched off now
+  std::vector<std::string> opened;
+  for (const char* cls : {"app::TAboutBox", "app::THelpWindow"})
+    platform::setModalHandler(cls, [&opened, cls](QDialog&) {
+      opened.push_back(cls);
+      return int(QDialog::Accepted);
+    });
+  TAddressMain window;
+  window.actions.at("About...")->trigger();
+  window.actions.at("Contents")->trigger();
+  EXPECT_EQ(opened, (std::vector<std::string>{"app::TAboutBox", "app::THelpWindow"}));
+  platform::clearModalHandlers();
 }

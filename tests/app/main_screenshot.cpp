@@ -7,11 +7,13 @@
 
 #include "app/address_main.h"
 #include "data/delivered_data.h"
+#include "data/settings.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc < 2) return 2;
   data::prepareHome();
+  data::Settings().writeBool("Misc", "GettingStarted", true);  // the picture is of the main window
   app::TAddressMain window;
   window.show();
   QTimer::singleShot(200, [&] {

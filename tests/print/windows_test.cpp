@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "platform/modal.h"
+#include "platform/single_instance.h"
 #include "platform/print/destination.h"
 #include "platform/print/preview_form.h"
 #include "platform/print/printers.h"
@@ -221,4 +222,16 @@ TEST(Printers, ThePdfPrinterAsksForAFileUnlessGivenOne) {
   EXPECT_TRUE(runOnCurrentPrinter(job));
   EXPECT_TRUE(QFile::exists(given));
   setPdfOutputFile(QString());
+}
+
+TEST(SingleInstance, ASecondStartAsksTheFirstToComeForward) {
+  const QString name = QStringLiteral("quillvane-test-%1").arg(QCoreApplication::applicationPid());
+  platform::SingleInstance first(name);
+  int raised = 0;
+  first.onRaise = [&] { ++raised; };
+  EXPECT_FALSE(first.anotherIsRunning());
+  platform::SingleInstance second(name);
+  EXPECT_TRUE(second.anotherIsRunning());
+  for (int i = 0; i < 100 && raised == 0; ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_EQ(raised, 1);
 }
