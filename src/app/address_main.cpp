@@ -13,6 +13,7 @@
 #include "help_windows.h"
 #include "new_database_dialogs.h"
 #include "preferences_dialog.h"
+#include "qv_reindex.h"
 #include "data/placement.h"
 #include "platform/home.h"
 #include "platform/modal.h"
@@ -139,6 +140,7 @@ void TAddressMain::LoadPreferences() {
 bool TAddressMain::OpenQVWDBF(const QString& path) {
   if (path.isEmpty()) return false;
   table_->disableControls();
+  countKey_ = {};
   if (table_->active()) table_->cursor().setQuery("");
   bool valid = false;
   const std::string file = path.toLocal8Bit().toStdString();
@@ -147,7 +149,8 @@ bool TAddressMain::OpenQVWDBF(const QString& path) {
   if (opened && !valid) {
     bool rebuild = platform::prompts().ask("Warning", "The index file for " + file + "\r\nis missing or invalid. Rebuild now?", false);
     if (rebuild) {
-      data::buildAddressIndexes(table_->table());
+      TQVReindex reindex(*table_, this);
+      platform::runModal(reindex);
       indexValid_ = data::checkValidIndex(table_->table());
     }
     if (!indexValid_) table_->close();
@@ -291,7 +294,13 @@ void TAddressMain::UpdateFilterStatus() {
     return;
   }
   FilterStatus->setVisible(true);
-  uint32_t n = table_->cursor().count();
+  // Counting is a pass over the file: done again only when the records or the query changed.
+  const auto key = std::make_pair(table_->table().changeCount(), table_->cursor().query() + "|" + table_->path());
+  if (key != countKey_) {
+    countKey_ = key;
+    viewCount_ = table_->cursor().count();
+  }
+  uint32_t n = viewCount_;
   if (!filter_.userFilter.empty()) FilterStatus->setText(QString::number(n) + QStringLiteral(" filter matches"));
   else if (n > 0) FilterStatus->setText(QString::number(n) + QStringLiteral(" records (no filter)"));
   else FilterStatus->setText(QStringLiteral("No records"));
@@ -319,6 +328,24 @@ void TAddressMain::mnuNewClick() {
       OpenQVWDBF(QString::fromStdString(path));
     }
   }
+  SetButtons();
+}
+
+void TAddressMain::mnuRebuildIndexesClick() {
+  if (!table_->active()) {
+    platform::prompts().info("You need to have a database file open first");
+    return;
+  }
+  // Only the controls are suspended for this command.
+  table_->disableControls();
+  table_->cursor().setOrder(0);
+  TQVReindex reindex(*table_, this);
+  platform::runModal(reindex);
+  indexValid_ = data::checkValidIndex(table_->table());
+  SetCurrentOrder(currentOrder_);
+  ApplyFilter();
+  table_->first();
+  table_->enableControls();
   SetButtons();
 }
 

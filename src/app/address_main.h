@@ -103,6 +103,7 @@ class TAddressMain : public QMainWindow {
   void mnuNewClick();
   void mnuPreferencesClick();
   void GettingStartedClick();
+  void mnuRebuildIndexesClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -140,7 +141,9 @@ class TAddressMain : public QMainWindow {
   bool firstActivation_ = true;
   bool editing_ = false;
   bool memoLoading_ = false;
-  bool insertMode_ = false;  // the Insert key's toggle: typing inserts instead of replacing
+  bool insertMode_ = false;
+  std::pair<uint64_t, std::string> countKey_;  // what viewCount_ was counted for
+  uint32_t viewCount_ = 0;                     // records in view  // the Insert key's toggle: typing inserts instead of replacing
 };
 
 }  // namespace app

@@ -55,7 +55,7 @@ void TAddressMain::buildMenus() {
   connect(entry(FileMenu, QStringLiteral("Clear &Tags")), &QAction::triggered, this, &TAddressMain::ClearTags1Click);
   connect(entry(FileMenu, QStringLiteral("&Tag All Filter Matches")), &QAction::triggered, this, &TAddressMain::mnuTagAllFilterMatchesClick);
   FileMenu->addSeparator();
-  later(entry(FileMenu, QStringLiteral("&Rebuild Indexes for this file")));
+  connect(entry(FileMenu, QStringLiteral("&Rebuild Indexes for this file")), &QAction::triggered, this, &TAddressMain::mnuRebuildIndexesClick);
   later(entry(FileMenu, QStringLiteral("Rebuild S&ystem File indexes")));
   connect(entry(FileMenu, QStringLiteral("Pre&ferences")), &QAction::triggered, this, &TAddressMain::mnuPreferencesClick);
   FileMenu->addSeparator();

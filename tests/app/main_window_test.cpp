@@ -8,6 +8,7 @@
 #include "app/address_main.h"
 #include "data/address_file.h"
 #include "data/preferences.h"
+#include "platform/modal.h"
 #include "xbase/index_set.h"
 
 using app::TAddressMain;
@@ -23,8 +24,18 @@ void type(QWidget* w, const QString& text) {
   }
 }
 
+// Lets every "Rebuild Indexes" window run to its end.
+void runReindexWindows() {
+  platform::setModalHandler("app::TQVReindex", [](QDialog& d) {
+    d.show();
+    for (int i = 0; i < 2000 && d.isVisible(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return d.result();
+  });
+}
+
 class MainWindow : public ::testing::Test {
  protected:
+  void TearDown() override { platform::clearModalHandlers(); }
   void start() {
     window_ = std::make_unique<TAddressMain>();
     window_->FormActivate();
@@ -199,7 +210,8 @@ TEST_F(MainWindow, DecliningTheRebuildLeavesNoDataButKeepsTheName) {
   EXPECT_EQ(data::readRecentFiles(s).front(), path);
   EXPECT_FALSE(window_->AddButton->isEnabled());
 
-  // Yes rebuilds it.
+  // Yes rebuilds it, in the "Rebuild Indexes" window.
+  runReindexWindows();
   home_.prompts.answer(true);
   EXPECT_TRUE(window_->OpenQVWDBF(QString::fromStdString(path)));
   EXPECT_TRUE(window_->TableQVW().active());
@@ -214,4 +226,19 @@ TEST_F(MainWindow, ClosingWhileEditingDiscardsTheEdit) {
   window_->close();
   auto t = xbase::Table::open(home_.data("add0001.DBF"));
   EXPECT_EQ(t->read(1).text("LNAME"), "Keep");
+}
+
+TEST_F(MainWindow, RebuildingTheIndexesRemovesDeletedRecords) {
+  start();
+  addPerson("Keep", "One");
+  addPerson("Drop", "Two");
+  home_.prompts.answer(true);
+  window_->DeleteButtonClick();  // the current record is "Drop"
+  ASSERT_EQ(window_->TableQVW().table().recordCount(), 2u);
+  runReindexWindows();
+  window_->mnuRebuildIndexesClick();
+  EXPECT_EQ(window_->TableQVW().table().recordCount(), 1u);
+  EXPECT_EQ(window_->filterStatus(), "1 records (no filter)");
+  EXPECT_EQ(window_->sortStatus(), "Sorted by Last Name");
+  EXPECT_EQ(window_->TableQVW().text("LNAME"), "Keep");
 }
