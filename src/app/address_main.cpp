@@ -186,6 +186,10 @@ uint32_t TAddressMain::ApplyFilter() {
   if (!table_->active()) return 0;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   uint32_t n = data::applyFilter(filter_, table_->cursor(), prefs_.tagIdentifier);
+  if (!filter_.userFilter.empty()) {  // the count just made is the status line's
+    countKey_ = {table_->table().changeCount(), table_->cursor().query() + "|" + table_->path()};
+    viewCount_ = n;
+  }
   QApplication::restoreOverrideCursor();
   return n;
 }
