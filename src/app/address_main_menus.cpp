@@ -10,6 +10,7 @@
 
 #include "address_main.h"
 #include "help_windows.h"
+#include "toolbar_icons.h"
 #include "platform/modal.h"
 #include "platform/prompts.h"
 
@@ -137,13 +138,19 @@ void TAddressMain::addWhatsThis(QWidget* button, const QString& text) {
 void TAddressMain::buildToolbar() {
   QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
   bar->setMovable(false);
+  // Pictures with white captions on a dark bar.
+  bar->setStyleSheet(QStringLiteral("QToolBar { background: #2f4f6f; spacing: 4px; }"
+                                    "QToolButton { color: white; padding: 2px 6px; }"
+                                    "QToolButton:disabled { color: #9fb0c0; }"));
   auto tool = [&](const QString& name, const QString& caption, const QString& hint, const QString& command) {
     auto* b = new QToolButton(bar);
     b->setObjectName(name);
     b->setText(caption);
     b->setToolTip(hint);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setMinimumWidth(70);
+    b->setIcon(toolbarIcon(caption));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setMinimumWidth(64);
     addWhatsThis(b, hint);
     bar->addWidget(b);
     connect(b, &QToolButton::clicked, this, [this, command] {
