@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/address_file.h"
+#include "hand_over.h"
 #include "help_windows.h"
 #include "new_database_dialogs.h"
 #include "preferences_dialog.h"
@@ -340,16 +341,18 @@ void TAddressMain::mnuRebuildIndexesClick() {
     platform::prompts().info("You need to have a database file open first");
     return;
   }
-  // Only the controls are suspended for this command.
-  table_->disableControls();
-  table_->cursor().setOrder(0);
-  TQVReindex reindex(*table_, this);
-  platform::runModal(reindex);
-  indexValid_ = data::checkValidIndex(table_->table());
-  SetCurrentOrder(currentOrder_);
-  ApplyFilter();
-  table_->first();
-  table_->enableControls();
+  {
+    HandOver frame(*this, HandOver::SuspendControls);  // only the controls, for this command
+    frame.after = [this] {
+      indexValid_ = data::checkValidIndex(table_->table());
+      SetCurrentOrder(currentOrder_);
+      ApplyFilter();
+      table_->first();
+    };
+    table_->cursor().setOrder(0);
+    TQVReindex reindex(*table_, this);
+    platform::runModal(reindex);
+  }
   SetButtons();
 }
 
@@ -362,6 +365,16 @@ void TAddressMain::mnuPreferencesClick() {
 void TAddressMain::SetExtraFields(bool visible) { table_->setExtraFields(visible); }
 
 void TAddressMain::ExitClick() { close(); }
+
+void TAddressMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // FormResize: a normal window reaching past the screen's right or bottom edge moves to 0 there.
+  if (isMaximized() || isMinimized() || !screen()) return;
+  QRect g = geometry(), s = screen()->availableGeometry();
+  if (g.right() > s.right() && g.left() > 0) g.moveLeft(0);
+  if (g.bottom() > s.bottom() && g.top() > 0) g.moveTop(0);
+  if (g != geometry()) setGeometry(g);
+}
 
 void TAddressMain::closeEvent(QCloseEvent* event) {
   // FormCloseQuery: an edit in progress is cancelled without asking.

@@ -30,6 +30,7 @@ namespace app {
 
 class TAddressMain : public QMainWindow {
   Q_OBJECT
+  friend class HandOver;
 
  public:
   explicit TAddressMain(QWidget* parent = nullptr);
@@ -126,6 +127,7 @@ class TAddressMain : public QMainWindow {
   void refreshRecord();
   void refreshMemo();
   void restoreTabStops();
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool recordEventsOn_ = true;
 

@@ -5,6 +5,7 @@
 
 #include "address_main.h"
 #include "address_query_form.h"
+#include "hand_over.h"
 #include "platform/home.h"
 #include "platform/modal.h"
 #include "platform/prompts.h"
@@ -83,12 +84,11 @@ void TAddressMain::mnuRestoreFilterClick() {
 
 void TAddressMain::mnuTagAllFilterMatchesClick() {
   if (!platform::prompts().ask("TAG ALL", "Tag all records matching filter?", false)) return;
-  recordEventsOn_ = false;
-  table_->disableControls();
-  TTagAllRecords window(*table_, prefs_.tagIdentifier, this);
-  platform::runModal(window);
-  recordEventsOn_ = true;
-  table_->enableControls();
+  {
+    HandOver frame(*this, HandOver::Full);
+    TTagAllRecords window(*table_, prefs_.tagIdentifier, this);
+    platform::runModal(window);
+  }
   table_->first();
   SetButtons();
 }
