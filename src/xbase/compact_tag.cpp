@@ -62,8 +62,8 @@ void writeTagHeader(IndexPages& pages, uint32_t offset, const TagHeader& t) {
   pages.writeRun(offset, h);
 }
 
-CompactTag::CompactTag(IndexPages& pages, uint32_t headerOffset, TagHeader header, KeySpec spec, std::string name)
-    : pages_(pages), headerOffset_(headerOffset), header_(std::move(header)), spec_(spec), name_(std::move(name)) {}
+CompactTag::CompactTag(IndexPages& pages, uint32_t headerOffset, TagHeader header, KeySpec keyForm, std::string name)
+    : pages_(pages), headerOffset_(headerOffset), header_(std::move(header)), spec_(keyForm), name_(std::move(name)) {}
 
 void CompactTag::corrupt(const std::string& why) const {
   throw CorruptFileError(pages_.path(), "tag " + name_ + ": damaged index: " + why);
@@ -81,8 +81,8 @@ uint32_t CompactTag::createEmpty(IndexPages& pages, TagHeader header) {
   return offset;
 }
 
-uint32_t CompactTag::buildTree(IndexPages& pages, const KeySpec& spec, const EntrySource& next) {
-  const uint16_t L = spec.length;
+uint32_t CompactTag::buildTree(IndexPages& pages, const KeySpec& keyForm, const EntrySource& next) {
+  const uint16_t L = keyForm.length;
   struct Child {
     std::string key;
     uint32_t recno;
@@ -102,7 +102,7 @@ uint32_t CompactTag::buildTree(IndexPages& pages, const KeySpec& spec, const Ent
   };
 
   // Leaves, each linked to the page allocated right after it.
-  LeafBuilder builder(L, spec.fill());
+  LeafBuilder builder(L, keyForm.fill());
   char page[kIndexPageSize];
   uint32_t current = pages.allocate(1), previous = kNoPage;
   std::size_t leaves = 0;

@@ -47,11 +47,11 @@ class CompactTag {
     uint32_t index = 0;  // entry in the leaf
   };
 
-  CompactTag(IndexPages& pages, uint32_t headerOffset, TagHeader header, KeySpec spec, std::string name);
+  CompactTag(IndexPages& pages, uint32_t headerOffset, TagHeader header, KeySpec keyForm, std::string name);
 
   const std::string& name() const { return name_; }
   const TagHeader& header() const { return header_; }
-  const KeySpec& spec() const { return spec_; }
+  const KeySpec& keyForm() const { return spec_; }
   uint32_t headerOffset() const { return headerOffset_; }
   IndexPages& pages() { return pages_; }
   // Bumped by every change, so that positions taken before can be refreshed.
@@ -63,7 +63,7 @@ class CompactTag {
   // returns false after the last one.
   using EntrySource = std::function<bool(const char*& key, uint32_t& recno)>;
   // Writes a whole tree from sorted entries at the end of the file; returns its root.
-  static uint32_t buildTree(IndexPages& pages, const KeySpec& spec, const EntrySource& next);
+  static uint32_t buildTree(IndexPages& pages, const KeySpec& keyForm, const EntrySource& next);
   // Points the header at a new tree (the old pages are abandoned).
   void replaceTree(uint32_t root);
 

@@ -50,7 +50,7 @@ void Cursor::setOrder(std::string_view tagName) {
 bool Cursor::seek(std::string_view value) {
   auto* tagOrder = dynamic_cast<TagOrder*>(order_.get());
   if (!tagOrder) throw Error(table_.path(), "a seek needs an index order");
-  SeekKey key = makeSeekKey(tagOrder->tag().spec, value, env_.exact);
+  SeekKey key = makeSeekKey(tagOrder->tag().keyForm, value, env_.exact);
   uint32_t r = tagOrder->seek(key.key, key.significant);
   while (r != 0 && !visible(r)) r = tagOrder->next(r);
   bool found = r != 0 && tagOrder->currentMatches(key.key, key.significant);
@@ -78,8 +78,8 @@ uint32_t TagOrder::last() { return settle(tag_.tree->last()); }
 bool TagOrder::locate(uint32_t recno) {
   if (version_ == tag_.tree->version() && position_.page && tag_.tree->recnoAt(position_) == recno) return true;
   // Find the record's own entry from its key.
-  if (!tag_.keyOf(table_, table_.rawRecord(recno), recno, key_)) key_.assign(tag_.spec.length, tag_.spec.fill());
-  CompactTag::Position p = tag_.tree->lowerBound(key_.data(), tag_.spec.length, recno);
+  if (!tag_.keyOf(table_, table_.rawRecord(recno), recno, key_)) key_.assign(tag_.keyForm.length, tag_.keyForm.fill());
+  CompactTag::Position p = tag_.tree->lowerBound(key_.data(), tag_.keyForm.length, recno);
   position_ = p;
   version_ = tag_.tree->version();
   return p.page && tag_.tree->recnoAt(p) == recno;

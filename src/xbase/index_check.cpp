@@ -37,7 +37,7 @@ std::vector<std::string> checkIndexes(Table& table, std::size_t limit) {
         if (!tag.buildable) return;
         if (!tag.keyOf(table, table.rawRecord(recno), recno, expected))
           report(prefix + "holds record " + std::to_string(recno) + ", which its FOR condition leaves out");
-        else if (std::memcmp(expected.data(), key, tag.spec.length) != 0)
+        else if (std::memcmp(expected.data(), key, tag.keyForm.length) != 0)
           report(prefix + "the key of record " + std::to_string(recno) + " differs from its expression's value");
       });
       if (!tag.buildable) continue;

@@ -48,8 +48,8 @@ bool IndexTag::keyOf(const Table& table, const char* record, uint32_t recno, std
   if (!buildable) throw Error("tag " + name + ": keys of this kind cannot be written by this program");
   EvalContext ctx{record, recno, &table, &keyEnvironment()};
   if (forCondition && !forCondition->logical(ctx)) return false;
-  out.resize(spec.length);
-  buildKey(*key, spec, ctx, out.data());
+  out.resize(keyForm.length);
+  buildKey(*key, keyForm, ctx, out.data());
   return true;
 }
 
@@ -70,12 +70,12 @@ std::unique_ptr<IndexFile> IndexFile::createCompound(const std::string& path) {
 std::unique_ptr<IndexFile> IndexFile::createStandalone(const std::string& path, const std::string& expression,
                                                        const Table& table) {
   Expression key = Expression::compile(expression, table.fields());
-  KeySpec spec = keySpecFor(key);
+  KeySpec keyForm = keySpecFor(key);
   std::unique_ptr<IndexFile> f(new IndexFile());
   f->kind_ = Kind::Standalone;
   f->pages_ = std::make_unique<IndexPages>(File(path, File::Mode::CreateExclusive));
   TagHeader header;
-  header.keyLength = spec.length;
+  header.keyLength = keyForm.length;
   header.options = kOptionCompact;
   header.expression = expression;
   uint32_t offset = CompactTag::createEmpty(*f->pages_, header);
@@ -139,17 +139,17 @@ std::unique_ptr<IndexTag> IndexFile::loadTag(const std::string& name, uint32_t h
   } catch (const ExpressionError& e) {
     throw CorruptFileError(path(), "tag " + name + ": its expression does not suit the table: " + e.what());
   }
-  tag->spec.type = keyTypeOf(tag->key->type());
-  tag->spec.length = header.keyLength;
+  tag->keyForm.type = keyTypeOf(tag->key->type());
+  tag->keyForm.length = header.keyLength;
   // Keys we would build must have the layout the file uses.
   try {
     KeySpec ours = keySpecFor(*tag->key);
-    if (tag->spec.type != KeyType::Character && ours.length != tag->spec.length) tag->buildable = false;
+    if (tag->keyForm.type != KeyType::Character && ours.length != tag->keyForm.length) tag->buildable = false;
   } catch (const ExpressionError&) {
     tag->buildable = false;
   }
   if ((header.options & 0x02) || header.descending || (header.options & kOptionUnique)) tag->buildable = false;
-  tag->tree = std::make_unique<CompactTag>(*pages_, headerOffset, header, tag->spec, name);
+  tag->tree = std::make_unique<CompactTag>(*pages_, headerOffset, header, tag->keyForm, name);
   return tag;
 }
 
@@ -167,7 +167,7 @@ int IndexFile::findTag(std::string_view name) const {
 
 uint32_t IndexFile::buildSorted(IndexTag& tag, const Table& table, const ProgressFunction& progress) {
   const uint32_t total = table.recordCount();
-  const std::size_t L = tag.spec.length;
+  const std::size_t L = tag.keyForm.length;
   struct Item {
     uint64_t prefix;  // the key's first 8 bytes, big-endian: most comparisons end here
     uint32_t slot;    // where the whole key is in `keys`
@@ -203,7 +203,7 @@ uint32_t IndexFile::buildSorted(IndexTag& tag, const Table& table, const Progres
     return a.recno < b.recno;
   });
   std::size_t at = 0;
-  return CompactTag::buildTree(*pages_, tag.spec, [&](const char*& k, uint32_t& recno) {
+  return CompactTag::buildTree(*pages_, tag.keyForm, [&](const char*& k, uint32_t& recno) {
     if (at >= items.size()) return false;
     k = base + std::size_t(items[at].slot) * L;
     recno = items[at].recno;
@@ -217,16 +217,16 @@ bool IndexFile::addTag(const std::string& name, const std::string& expression, c
   if (kind_ != Kind::Compound) throw Error(path(), "tags can be added only to a compound index");
   std::string tagName = checkTagName(name);
   Expression key = Expression::compile(expression, table.fields());
-  KeySpec spec = keySpecFor(key);
+  KeySpec keyForm = keySpecFor(key);
   const uint64_t sizeBefore = pages_->size();
   TagHeader header;
-  header.keyLength = spec.length;
+  header.keyLength = keyForm.length;
   header.options = kOptionCompact | kOptionCompound;
   header.expression = expression;
   uint32_t headerOffset = pages_->allocate(2);
   auto tag = std::make_unique<IndexTag>();
   tag->name = tagName;
-  tag->spec = spec;
+  tag->keyForm = keyForm;
   tag->key.emplace(std::move(key));
   uint32_t root = buildSorted(*tag, table, progress);
   if (root == 0) {
@@ -235,7 +235,7 @@ bool IndexFile::addTag(const std::string& name, const std::string& expression, c
   }
   header.root = root;
   writeTagHeader(*pages_, headerOffset, header);
-  tag->tree = std::make_unique<CompactTag>(*pages_, headerOffset, header, spec, tagName);
+  tag->tree = std::make_unique<CompactTag>(*pages_, headerOffset, header, keyForm, tagName);
 
   int existing = findTag(tagName);
   if (existing >= 0) {

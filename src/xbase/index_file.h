@@ -24,7 +24,7 @@ namespace xbase {
 // One tag with its compiled expressions.
 struct IndexTag {
   std::string name;                       // upper case; the file's base name for an IDX
-  KeySpec spec;
+  KeySpec keyForm;
   std::unique_ptr<CompactTag> tree;
   std::optional<Expression> key;          // compiled key expression
   std::optional<Expression> forCondition; // compiled FOR condition, when the tag has one
@@ -33,7 +33,7 @@ struct IndexTag {
   // read and walked, not kept up to date.
   bool buildable = true;
 
-  // The record's key (spec.length bytes) into `out`; false when a FOR
+  // The record's key (keyForm.length bytes) into `out`; false when a FOR
   // condition leaves the record out of the tag.
   bool keyOf(const Table& table, const char* record, uint32_t recno, std::string& out);
 };

@@ -19,21 +19,21 @@ KeyType keyTypeOf(ValueType t) {
 
 KeySpec keySpecFor(const Expression& e) {
   if (e.usesMemo()) throw ExpressionError(e.text(), 1, "a memo field cannot be indexed");
-  KeySpec spec;
-  spec.type = keyTypeOf(e.type());
-  switch (spec.type) {
+  KeySpec keyForm;
+  keyForm.type = keyTypeOf(e.type());
+  switch (keyForm.type) {
     case KeyType::Character: {
       std::size_t w = e.width();
       if (w == 0) throw ExpressionError(e.text(), 1, "the key would be empty");
       if (w > kMaxKeyLength)
         throw ExpressionError(e.text(), 1, "the key is longer than " + std::to_string(kMaxKeyLength) + " characters");
-      spec.length = uint16_t(w);
+      keyForm.length = uint16_t(w);
       break;
     }
-    case KeyType::Numeric: case KeyType::Date: spec.length = 8; break;
-    case KeyType::Logical: spec.length = 1; break;
+    case KeyType::Numeric: case KeyType::Date: keyForm.length = 8; break;
+    case KeyType::Logical: keyForm.length = 1; break;
   }
-  return spec;
+  return keyForm;
 }
 
 void encodeNumberKey(double value, char* out8) {
@@ -55,13 +55,13 @@ double decodeNumberKey(const char* key8) {
   return v;
 }
 
-void buildKey(Expression& e, const KeySpec& spec, const EvalContext& ctx, char* out) {
-  switch (spec.type) {
+void buildKey(Expression& e, const KeySpec& keyForm, const EvalContext& ctx, char* out) {
+  switch (keyForm.type) {
     case KeyType::Character: {
       std::string_view v = e.characters(ctx);
-      std::size_t n = std::min<std::size_t>(v.size(), spec.length);
+      std::size_t n = std::min<std::size_t>(v.size(), keyForm.length);
       std::memcpy(out, v.data(), n);
-      std::memset(out + n, ' ', spec.length - n);
+      std::memset(out + n, ' ', keyForm.length - n);
       return;
     }
     case KeyType::Numeric: encodeNumberKey(e.number(ctx), out); return;
@@ -70,14 +70,14 @@ void buildKey(Expression& e, const KeySpec& spec, const EvalContext& ctx, char* 
   }
 }
 
-SeekKey makeSeekKey(const KeySpec& spec, std::string_view text, bool exact) {
+SeekKey makeSeekKey(const KeySpec& keyForm, std::string_view text, bool exact) {
   SeekKey s;
-  s.key.assign(spec.length, spec.fill());
-  switch (spec.type) {
+  s.key.assign(keyForm.length, keyForm.fill());
+  switch (keyForm.type) {
     case KeyType::Character: {
-      std::size_t n = std::min<std::size_t>(text.size(), spec.length);
+      std::size_t n = std::min<std::size_t>(text.size(), keyForm.length);
       std::memcpy(s.key.data(), text.data(), n);
-      s.significant = exact ? spec.length : n;
+      s.significant = exact ? keyForm.length : n;
       return s;
     }
     case KeyType::Numeric: {
@@ -103,7 +103,7 @@ SeekKey makeSeekKey(const KeySpec& spec, std::string_view text, bool exact) {
       break;
     }
   }
-  s.significant = spec.length;
+  s.significant = keyForm.length;
   return s;
 }
 

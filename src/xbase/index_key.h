@@ -36,8 +36,8 @@ KeyType keyTypeOf(ValueType t);
 void encodeNumberKey(double value, char* out8);
 double decodeNumberKey(const char* key8);
 
-// Evaluates the key expression on a record into `out` (spec.length bytes).
-void buildKey(Expression& e, const KeySpec& spec, const EvalContext& ctx, char* out);
+// Evaluates the key expression on a record into `out` (keyForm.length bytes).
+void buildKey(Expression& e, const KeySpec& keyForm, const EvalContext& ctx, char* out);
 
 // The key that a seek for `text` looks for, and how many of its leading bytes
 // must match: all of them under Exact, else as many as `text` has (for
@@ -45,9 +45,9 @@ void buildKey(Expression& e, const KeySpec& spec, const EvalContext& ctx, char* 
 // YYYYMMDD or T/F and always match the whole key. Throws Error for text that
 // does not suit the key type.
 struct SeekKey {
-  std::string key;          // spec.length bytes
+  std::string key;          // keyForm.length bytes
   std::size_t significant;  // bytes that must match
 };
-SeekKey makeSeekKey(const KeySpec& spec, std::string_view text, bool exact);
+SeekKey makeSeekKey(const KeySpec& keyForm, std::string_view text, bool exact);
 
 }  // namespace xbase

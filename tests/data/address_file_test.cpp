@@ -61,13 +61,13 @@ TEST(AddressFile, RecognitionAndTheMessagesOfAFailedOpen) {
   home.prompts.clear();
 
   // All 23 fields plus others, in another order and with other widths: accepted, widths from the file.
-  std::string spec = "ZEXTRA:C:5,";
+  std::string fieldList = "ZEXTRA:C:5,";
   for (auto it = kAddressFields.rbegin(); it != kAddressFields.rend(); ++it) {
     int width = std::string(it->name) == "LNAME" ? 50 : it->width;
-    spec += std::string(it->name) + ":" + it->type + (it->type == 'C' ? ":" + std::to_string(width) : "") + ",";
+    fieldList += std::string(it->name) + ":" + it->type + (it->type == 'C' ? ":" + std::to_string(width) : "") + ",";
   }
-  spec.pop_back();
-  xbase::Table::create(home.data("OTHER.DBF"), xbase::parseFieldList(spec));
+  fieldList.pop_back();
+  xbase::Table::create(home.data("OTHER.DBF"), xbase::parseFieldList(fieldList));
   ASSERT_TRUE(openAddressFile(set, home.data("OTHER.DBF"), indexValid));
   EXPECT_FALSE(indexValid);  // no index at all
   EXPECT_EQ(set.fields()[std::size_t(set.fieldIndex("LNAME"))].size, 50);
@@ -76,10 +76,10 @@ TEST(AddressFile, RecognitionAndTheMessagesOfAFailedOpen) {
   set.close();
 
   // Lacking TAG, or ISDEL of the wrong type: refused.
-  std::string noTag = spec.substr(0, spec.find("TAG:C:8,")) + spec.substr(spec.find("TAG:C:8,") + 8);
+  std::string noTag = fieldList.substr(0, fieldList.find("TAG:C:8,")) + fieldList.substr(fieldList.find("TAG:C:8,") + 8);
   xbase::Table::create(home.data("NOTAG.DBF"), xbase::parseFieldList(noTag));
   EXPECT_FALSE(openAddressFile(set, home.data("NOTAG.DBF"), indexValid));
-  std::string wrongType = spec;
+  std::string wrongType = fieldList;
   wrongType.replace(wrongType.find("ISDEL:L"), 7, "ISDEL:C:1");
   xbase::Table::create(home.data("WRONG.DBF"), xbase::parseFieldList(wrongType));
   EXPECT_FALSE(openAddressFile(set, home.data("WRONG.DBF"), indexValid));

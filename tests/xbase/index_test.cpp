@@ -92,10 +92,10 @@ TEST(IndexFormat, KeyEncodings) {
   Environment env;
   auto keyOf = [&](const char* expression) {
     Expression e = Expression::compile(expression, t->fields());
-    KeySpec spec = keySpecFor(e);
-    std::string out(spec.length, '?');
+    KeySpec keyForm = keySpecFor(e);
+    std::string out(keyForm.length, '?');
     EvalContext ctx{t->rawRecord(1), 1, t.get(), &env};
-    buildKey(e, spec, ctx, out.data());
+    buildKey(e, keyForm, ctx, out.data());
     return out;
   };
   EXPECT_EQ(keyOf("UPPER(NAME)"), "AB    ");
@@ -149,7 +149,7 @@ class IndexedTable : public ::testing::Test {
         if (tag.keyOf(*table_, table_->rawRecord(r), r, key)) expected.emplace_back(key, r);
       std::sort(expected.begin(), expected.end());
       std::vector<std::pair<std::string, uint32_t>> actual;
-      tag.tree->walk([&](const char* k, uint32_t r) { actual.emplace_back(std::string(k, tag.spec.length), r); });
+      tag.tree->walk([&](const char* k, uint32_t r) { actual.emplace_back(std::string(k, tag.keyForm.length), r); });
       EXPECT_EQ(actual, expected) << "tag " << tag.name;
     }
   }

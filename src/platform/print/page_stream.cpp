@@ -6,12 +6,12 @@
 
 namespace print {
 
-QFont qfontFor(const FontSpec& spec) {
-  QFont f(spec.name);
-  f.setPointSizeF(spec.size);
-  f.setBold(spec.bold);
-  f.setItalic(spec.italic);
-  f.setUnderline(spec.underline);
+QFont qfontFor(const FontSpec& font) {
+  QFont f(font.name);
+  f.setPointSizeF(font.size);
+  f.setBold(font.bold);
+  f.setItalic(font.italic);
+  f.setUnderline(font.underline);
   return f;
 }
 

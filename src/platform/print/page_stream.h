@@ -44,8 +44,8 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
-// The QFont a spec stands for (size in points).
-QFont qfontFor(const FontSpec& spec);
+// The QFont for a font description (size in points).
+QFont qfontFor(const FontSpec& font);
 
 namespace op {
 struct Pen { PenSpec pen; };
