@@ -19,16 +19,20 @@ namespace app {
 QAction* TAddressMain::entry(QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
   QAction* a = menu->addAction(caption);
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  // The caption as shown: "&&" stands for "&", a single "&" marks the access key.
   QString key = caption;
+  key.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
   key.remove(QLatin1Char('&'));
-  key.replace(QStringLiteral("&&"), QStringLiteral("&"));
+  key.replace(QStringLiteral("\x01"), QStringLiteral("&"));
   actions[key] = a;
   return a;
 }
 
 void TAddressMain::notAvailable(const QString& command) {
   QString c = command;
+  c.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
   c.remove(QLatin1Char('&'));
+  c.replace(QStringLiteral("\x01"), QStringLiteral("&"));
   platform::prompts().info(("The command \"" + c + "\" is not available yet.").toStdString());
 }
 

@@ -80,6 +80,25 @@ TEST_F(MainWindow, FirstStartCreatesAndOpensTheDefaultFile) {
   EXPECT_TRUE(home_.prompts.shown().empty());
 }
 
+TEST_F(MainWindow, EveryMenuEntryIsThereAndLaterOnesSaySo) {
+  start();
+  for (const char* caption : {"New Address Database", "Open Address DataBase", "Browse", "Search", "Import from DBF File",
+                              "Import from ASCII File", "Import from Quillvane 1.x DBF", "Import from Quillvane 2.x DBF",
+                              "Export ", "Set Filter", "Clear Filter", "Save Filter", "Restore Filter", "Clear Tags",
+                              "Tag All Filter Matches", "Rebuild Indexes for this file", "Rebuild System File indexes",
+                              "Preferences", "Exit ", "Undo typing", "Cut", "Copy", "Paste", "First", "Previous", "Next",
+                              "Last", "Add", "Edit", "Delete", "Copy To Clipboard", "Create a Duplicate Record (Clone)",
+                              "Count Zip Codes", "Check & Repair State and Zip Codes", "Check & Repair Duplicates",
+                              "Convert Case", "Delete Records", "Search & Replace Field Values", "Print Labels",
+                              "Print Letters", "Print Envelopes", "Print Reports", "Print Current Record", "Contents",
+                              "Getting Started", "About...", "Search for Help On", "How to Use Help"})
+    EXPECT_EQ(window_->actions.count(caption), 1u) << caption;
+  EXPECT_EQ(window_->actions.at("Print Labels")->shortcut(), QKeySequence("Ctrl+L"));
+  EXPECT_EQ(window_->SortMenu->actions().size(), 14);
+  window_->actions.at("Count Zip Codes")->trigger();
+  EXPECT_EQ(home_.prompts.texts().back(), "The command \"Count Zip Codes\" is not available yet.");
+}
+
 TEST_F(MainWindow, AddingSavingAndTheButtonsWhileEditing) {
   start();
   window_->AddButtonClick();
