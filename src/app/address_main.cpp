@@ -166,6 +166,7 @@ bool TAddressMain::OpenQVWDBF(const QString& path) {
     currentFile_.clear();
   }
   setWindowTitle(QStringLiteral("Quillvane - ") + path);
+  memoFound_ = false;
   FindNextButton->setVisible(false);
   return opened;
 }

@@ -46,6 +46,8 @@ class TAddressMain : public QMainWindow {
   void SetOrderTo(const QString& orderName);
   void SetCurrentOrder(const QString& tag);
   void ToggleTag();
+  // Runs the memo search window from the first record or the next one; sets the found flag.
+  bool FindTextInMemo(bool fromStart);
   // Seeks the ZIP code (Exact off) and returns that record's city and state.
   std::optional<std::pair<std::string, std::string>> FillCityState(const std::string& zip);
   // True when adding may go on: no record with these names, or the user
@@ -105,6 +107,11 @@ class TAddressMain : public QMainWindow {
   void mnuPreferencesClick();
   void GettingStartedClick();
   void mnuRebuildIndexesClick();
+  void SearchButtonClick();
+  void SearchMemoButtonClick();
+  void SearchMemoNextButtonClick();
+  void DateLabelClick();
+  void ToClipboard1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -144,6 +151,8 @@ class TAddressMain : public QMainWindow {
   bool editing_ = false;
   bool memoLoading_ = false;
   bool insertMode_ = false;
+  std::string memoSearchText_;  // the last memo search
+  bool memoFound_ = false;
   std::pair<uint64_t, std::string> countKey_;  // what viewCount_ was counted for
   uint32_t viewCount_ = 0;                     // records in view  // the Insert key's toggle: typing inserts instead of replacing
 };

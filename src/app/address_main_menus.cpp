@@ -45,7 +45,7 @@ void TAddressMain::buildMenus() {
   connect(entry(FileMenu, QStringLiteral("&New Address Database")), &QAction::triggered, this, &TAddressMain::mnuNewClick);
   connect(entry(FileMenu, QStringLiteral("&Open Address DataBase")), &QAction::triggered, this, &TAddressMain::mnuOpenClick);
   later(entry(FileMenu, QStringLiteral("&Browse"), QKeySequence(QStringLiteral("Ctrl+B"))));
-  later(entry(FileMenu, QStringLiteral("&Search"), QKeySequence(QStringLiteral("Ctrl+S"))));
+  connect(entry(FileMenu, QStringLiteral("&Search"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this, &TAddressMain::SearchButtonClick);
   QMenu* import = FileMenu->addMenu(QStringLiteral("&Import"));
   for (const char* c : {"Import from &DBF File", "Import from &ASCII File", "Import from Quillvane 1.x DBF",
                         "Import from Quillvane 2.x DBF"})
@@ -89,7 +89,7 @@ void TAddressMain::buildMenus() {
   connect(entry(RecordMenu, QStringLiteral("&Add")), &QAction::triggered, this, &TAddressMain::AddButtonClick);
   connect(entry(RecordMenu, QStringLiteral("&Edit")), &QAction::triggered, this, &TAddressMain::EditButtonClick);
   connect(entry(RecordMenu, QStringLiteral("&Delete")), &QAction::triggered, this, &TAddressMain::DeleteButtonClick);
-  later(entry(RecordMenu, QStringLiteral("Copy To &Clipboard")));
+  connect(entry(RecordMenu, QStringLiteral("Copy To &Clipboard")), &QAction::triggered, this, &TAddressMain::ToClipboard1Click);
   connect(entry(RecordMenu, QStringLiteral("Create a Duplicate &Record (Clone)")), &QAction::triggered, this, &TAddressMain::mnuCloneClick);
 
   SortMenu = menuBar()->addMenu(QStringLiteral("&Sort"));
@@ -223,7 +223,8 @@ QWidget* TAddressMain::buildRecordArea() {
   DialButton2 = new QPushButton(QStringLiteral("Dial Phone &2"), page1);
   grid->addWidget(DialButton1, 9, 1);
   grid->addWidget(DialButton2, 9, 2);
-  for (QPushButton* b : {DateButton, DialButton1, DialButton2})
+  connect(DateButton, &QPushButton::clicked, this, &TAddressMain::DateLabelClick);
+  for (QPushButton* b : {DialButton1, DialButton2})
     connect(b, &QPushButton::clicked, this, [this, b] { notAvailable(b->text()); });
   Notebook->addTab(page1, QStringLiteral("Address &Information"));
 
@@ -237,10 +238,9 @@ QWidget* TAddressMain::buildRecordArea() {
   auto* memoButtons = new QHBoxLayout;
   SearchMemoButton = new QPushButton(QStringLiteral("Search &Memo"), page2);
   FindNextButton = new QPushButton(QStringLiteral("Find &Next"), page2);
-  for (QPushButton* b : {SearchMemoButton, FindNextButton}) {
-    memoButtons->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [this, b] { notAvailable(b->text()); });
-  }
+  for (QPushButton* b : {SearchMemoButton, FindNextButton}) memoButtons->addWidget(b);
+  connect(SearchMemoButton, &QPushButton::clicked, this, &TAddressMain::SearchMemoButtonClick);
+  connect(FindNextButton, &QPushButton::clicked, this, &TAddressMain::SearchMemoNextButtonClick);
   memoButtons->addStretch();
   memoLayout->addLayout(memoButtons);
   connect(MemoEdit, &QPlainTextEdit::textChanged, this, [this] {
