@@ -108,6 +108,7 @@ class TAddressMain : public QMainWindow {
   void GettingStartedClick();
   void mnuRebuildIndexesClick();
   void SearchButtonClick();
+  void BrowseButtonClick();
   void SearchMemoButtonClick();
   void SearchMemoNextButtonClick();
   void DateLabelClick();

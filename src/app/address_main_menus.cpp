@@ -44,7 +44,7 @@ void TAddressMain::buildMenus() {
   FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
   connect(entry(FileMenu, QStringLiteral("&New Address Database")), &QAction::triggered, this, &TAddressMain::mnuNewClick);
   connect(entry(FileMenu, QStringLiteral("&Open Address DataBase")), &QAction::triggered, this, &TAddressMain::mnuOpenClick);
-  later(entry(FileMenu, QStringLiteral("&Browse"), QKeySequence(QStringLiteral("Ctrl+B"))));
+  connect(entry(FileMenu, QStringLiteral("&Browse"), QKeySequence(QStringLiteral("Ctrl+B"))), &QAction::triggered, this, &TAddressMain::BrowseButtonClick);
   connect(entry(FileMenu, QStringLiteral("&Search"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this, &TAddressMain::SearchButtonClick);
   QMenu* import = FileMenu->addMenu(QStringLiteral("&Import"));
   for (const char* c : {"Import from &DBF File", "Import from &ASCII File", "Import from Quillvane 1.x DBF",

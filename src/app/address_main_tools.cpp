@@ -4,7 +4,13 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 
+#include <QScreen>
+#include <algorithm>
+
+#include "address_browse_form.h"
 #include "address_main.h"
+#include "data/placement.h"
+#include "data/system_files.h"
 #include "data/record_text.h"
 #include "platform/home.h"
 #include "platform/modal.h"
@@ -44,6 +50,42 @@ void TAddressMain::SearchButtonClick() {
   }
   env_.exact = exact;
   env_.softSeek = soft;
+  SetButtons();
+}
+
+void TAddressMain::BrowseButtonClick() {
+  if (!table_->active()) return;
+  // The column order: FIELDS.LST line i names the field at position i; unknown names are skipped.
+  std::vector<std::string> order;
+  for (const data::DataField& f : table_->fields()) order.push_back(f.name);
+  std::size_t position = 0;
+  for (const std::string& name : data::readFieldsList()) {
+    auto it = std::find(order.begin(), order.end(), name);
+    if (it == order.end() || position >= order.size()) continue;
+    std::string moved = *it;
+    order.erase(it);
+    order.insert(order.begin() + long(position++), moved);
+  }
+  if (editing_) {
+    platform::prompts().beep();
+    return;
+  }
+  {
+    TAddressBrowseForm form(*table_, order, [this] { ToggleTag(); }, this);
+    const int dpi = screen() ? qRound(screen()->logicalDotsPerInch()) : 96;
+    if (dpi > 96) form.resize(int(form.width() * dpi / 96.0 * 0.95), int(form.height() * dpi / 96.0 * 0.95));
+    QRect g = form.geometry();
+    QRect s = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    data::Placement p = data::restorePlacement(settings_, "TAddressBrowseForm", dpi, s.width(), s.height(), false,
+                                               data::Rect{g.left(), g.top(), g.right() + 1, g.bottom() + 1});
+    if (!p.centred) form.setGeometry(p.rect.left, p.rect.top, p.rect.width(), p.rect.height());
+    platform::runModal(form);
+    QRect end = form.geometry();
+    data::savePlacement(settings_, "TAddressBrowseForm", dpi, data::Rect{end.left(), end.top(), end.right() + 1, end.bottom() + 1},
+                        false);
+    data::writeFieldsList(form.fieldOrder());
+  }
+  table_->refresh();
   SetButtons();
 }
 

@@ -8,10 +8,13 @@
 
 namespace app {
 
-QString fieldText(const data::DataSet& dataSet, const QString& field) {
+QString fromFileText(const std::string& text) {
   QStringDecoder decode("Windows-1252");
-  std::string text = dataSet.text(field.toStdString());
   return decode(QByteArray::fromStdString(text));
+}
+
+QString fieldText(const data::DataSet& dataSet, const QString& field) {
+  return fromFileText(dataSet.text(field.toStdString()));
 }
 
 std::string toFileText(const QString& text) {

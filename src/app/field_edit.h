@@ -37,6 +37,8 @@ class FieldEdit : public QLineEdit {
 
 // The data set's text of a field as a QString (the file holds Windows-1252).
 QString fieldText(const data::DataSet& dataSet, const QString& field);
+// Text from the file's encoding.
+QString fromFileText(const std::string& text);
 // Text for a field, in the file's encoding.
 std::string toFileText(const QString& text);
 

@@ -236,37 +236,41 @@ void DataSet::setText(std::string_view name, std::string_view value) {
   changed();
 }
 
+std::string DataSet::calculatedValue(const DataField& f, const xbase::Record& record) const {
+  auto stored = [&](const char* n) -> std::string {
+    const DataField* s = find(n);
+    return s && !s->calculated ? record.text(s->tableIndex) : std::string();
+  };
+  if (f.name == "Tagged") return !tagId_.empty() && stored("TAG") == tagId_ ? "Yes" : "No";
+  if (f.name == "DisplayDate") {
+    std::string d = stored("DATE");
+    if (xbase::JulianDay jd = xbase::parseDtos(d.substr(0, 8)); jd && d.size() >= 8) {
+      xbase::CalendarDate c = xbase::fromJulian(jd);
+      return formatShortDate(c.year, c.month, c.day, shortDateFormat());
+    }
+    return {};
+  }
+  if (!extraFields_) return {};
+  if (f.name == "FullName") return trimRightBlanks(stored("FNAME") + " " + stored("MIDDLE")) + " " + stored("LNAME");
+  if (f.name == "FullNameWithPrefix")
+    return trimLeftBlanks(trimRightBlanks(stored("PREFIX") + " " + stored("FNAME") + " " + stored("MIDDLE"))) + " " +
+           stored("LNAME");
+  if (f.name == "CityStateZip")
+    return trimLeftBlanks(stored("CITY") + " ") + trimLeftBlanks(stored("STATE") + " ") + stored("ZIP");
+  return {};
+}
+
 void DataSet::recompute() {
   if (calculated_.size() != fields_.size()) calculated_.assign(fields_.size(), std::string());
-  auto stored = [&](const char* n) -> std::string {
-    const DataField* f = find(n);
-    return f && !f->calculated && buffer_ ? buffer_->text(f->tableIndex) : std::string();
-  };
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    const DataField& f = fields_[i];
-    if (!f.calculated) continue;
-    std::string& out = calculated_[i];
-    out.clear();
-    if (!buffer_) continue;
-    if (f.name == "Tagged") {
-      out = !tagId_.empty() && stored("TAG") == tagId_ ? "Yes" : "No";
-    } else if (f.name == "DisplayDate") {
-      std::string d = stored("DATE");
-      if (xbase::JulianDay jd = xbase::parseDtos(d.substr(0, 8)); jd && d.size() >= 8) {
-        xbase::CalendarDate c = xbase::fromJulian(jd);
-        out = formatShortDate(c.year, c.month, c.day, shortDateFormat());
-      }
-    } else if (!extraFields_) {
-      continue;
-    } else if (f.name == "FullName") {
-      out = trimRightBlanks(stored("FNAME") + " " + stored("MIDDLE")) + " " + stored("LNAME");
-    } else if (f.name == "FullNameWithPrefix") {
-      out = trimLeftBlanks(trimRightBlanks(stored("PREFIX") + " " + stored("FNAME") + " " + stored("MIDDLE"))) + " " +
-            stored("LNAME");
-    } else if (f.name == "CityStateZip") {
-      out = trimLeftBlanks(stored("CITY") + " ") + trimLeftBlanks(stored("STATE") + " ") + stored("ZIP");
-    }
-  }
+  for (std::size_t i = 0; i < fields_.size(); ++i)
+    if (fields_[i].calculated) calculated_[i] = buffer_ ? calculatedValue(fields_[i], *buffer_) : std::string();
+}
+
+std::string DataSet::textOf(uint32_t recno, std::string_view name) const {
+  const DataField* f = find(name);
+  if (!f) throw std::out_of_range("no field " + std::string(name));
+  xbase::Record r = table_->read(recno);
+  return f->calculated ? calculatedValue(*f, r) : r.text(f->tableIndex);
 }
 
 void DataSet::changed() {

@@ -81,6 +81,8 @@ class DataSet {
   int fieldIndex(std::string_view name) const;
   // A field's value as text (calculated ones included); "" without a record.
   std::string text(std::string_view name) const;
+  // A field's value in another record, without moving to it.
+  std::string textOf(uint32_t recno, std::string_view name) const;
   // Sets a stored field in edit or insert state; throws xbase::Error for a
   // value the field cannot hold, std::logic_error outside edit or insert.
   void setText(std::string_view name, std::string_view text);
@@ -116,6 +118,7 @@ class DataSet {
  private:
   void load();        // the cursor's record into the buffer
   void recompute();   // calculated fields from the buffer
+  std::string calculatedValue(const DataField& f, const xbase::Record& record) const;
   void changed();     // tells bound controls, unless disabled
   const DataField* find(std::string_view name) const;
 

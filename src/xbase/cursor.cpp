@@ -192,6 +192,30 @@ uint32_t Cursor::count() {
   return n;
 }
 
+std::vector<uint32_t> Cursor::viewSnapshot() {
+  const uint32_t total = table_.recordCount();
+  std::vector<bool> shown(std::size_t(total) + 1, false);
+  uint32_t visibleCount = 0;
+  const bool wasSequential = table_.sequentialReading();
+  table_.setSequentialReading(true);
+  for (uint32_t r = 1; r <= total; ++r)
+    if (visible(r)) {
+      shown[r] = true;
+      ++visibleCount;
+    }
+  table_.setSequentialReading(wasSequential);
+  std::vector<uint32_t> rows;
+  rows.reserve(visibleCount);
+  if (orderNumber_ == 0 && dynamic_cast<NaturalOrder*>(order_.get())) {
+    for (uint32_t r = 1; r <= total; ++r)
+      if (shown[r]) rows.push_back(r);
+    return rows;
+  }
+  for (uint32_t r = order_->first(); r != 0; r = order_->next(r))
+    if (r <= total && shown[r]) rows.push_back(r);
+  return rows;
+}
+
 bool Cursor::test(std::string_view expression, uint32_t recno) {
   Expression e = Expression::compile(expression, table_.fields());
   if (e.type() != ValueType::Logical) throw ExpressionError(std::string(expression), 1, "not a logical expression");

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "environment.h"
 #include "expression.h"
@@ -119,6 +120,10 @@ class Cursor {
   bool visible(uint32_t recno);
   // Records that pass the Deleted switch and the query, in the whole table.
   uint32_t count();
+  // The record numbers of the view, in the controlling order: one pass in
+  // natural order marks the visible records, then the order is walked
+  // without reading records. The cursor is not moved.
+  std::vector<uint32_t> viewSnapshot();
   // Evaluates a logical expression on one record; throws ExpressionError.
   bool test(std::string_view expression, uint32_t recno);
 
