@@ -24,6 +24,13 @@ void BrowseModel::reload() {
 int BrowseModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
 int BrowseModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(columns_.size()); }
 
+void BrowseModel::setCurrentRow(int row) {
+  int old = currentRow_;
+  currentRow_ = row;
+  if (old >= 0 && old < rowCount()) emit headerDataChanged(Qt::Vertical, old, old);
+  if (row >= 0 && row < rowCount()) emit headerDataChanged(Qt::Vertical, row, row);
+}
+
 int BrowseModel::rowOf(uint32_t recno) const {
   auto it = std::find(rows_.begin(), rows_.end(), recno);
   return it == rows_.end() ? -1 : int(it - rows_.begin());
@@ -38,7 +45,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
 
 QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Vertical) return section == 0 ? QVariant(QStringLiteral(">")) : QVariant();
+  if (orientation == Qt::Vertical) return section == currentRow_ ? QVariant(QStringLiteral("\u25B6")) : QVariant(QString());
   return QString::fromStdString(dataSet_.fields()[std::size_t(columns_[std::size_t(section)])].label);
 }
 
@@ -107,7 +114,9 @@ TAddressBrowseForm::TAddressBrowseForm(data::DataSet& dataSet, const std::vector
   connect(Grid, &QTableView::doubleClicked, this, &TAddressBrowseForm::TagButtonClick);
   connect(Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
-            if (current.isValid()) dataSet_.go(Model->recnoAt(current.row()));
+            if (!current.isValid()) return;
+            Model->setCurrentRow(current.row());
+            dataSet_.go(Model->recnoAt(current.row()));
           });
   int start = Model->rowOf(dataSet_.recno());
   if (Model->rowCount() > 0) moveTo(start >= 0 ? start : 0);

@@ -31,11 +31,14 @@ class BrowseModel : public QAbstractTableModel {
   uint32_t recnoAt(int row) const { return rows_[std::size_t(row)]; }
   int rowOf(uint32_t recno) const;
   const std::vector<int>& columns() const { return columns_; }
+  // The row the record indicator points at.
+  void setCurrentRow(int row);
 
  private:
   data::DataSet& dataSet_;
   std::vector<int> columns_;
   std::vector<uint32_t> rows_;  // record numbers of the view, in order
+  int currentRow_ = -1;         // row of the record indicator
 };
 
 class TAddressBrowseForm : public QDialog {
