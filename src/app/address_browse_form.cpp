@@ -68,6 +68,7 @@ TAddressBrowseForm::TAddressBrowseForm(data::DataSet& dataSet, const std::vector
   Grid->horizontalHeader()->setSectionsMovable(true);
   Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 4);
   Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  Grid->verticalHeader()->setMinimumWidth(Grid->fontMetrics().horizontalAdvance(QChar(0x25B6)) + 8);
   Grid->setShowGrid(true);
   const int charWidth = Grid->fontMetrics().averageCharWidth();
   for (int c = 0; c < int(columns.size()); ++c) {
