@@ -8,10 +8,10 @@ seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQV_BUILD_FUZZ=ON -DQV_BUILD_TESTS=OFF \
   -DQV_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined" >/dev/null
-cmake --build build-fuzz --target fuzz_dbf fuzz_memo fuzz_expression fuzz_index
+cmake --build build-fuzz --target fuzz_dbf fuzz_memo fuzz_expression fuzz_index fuzz_layout
 mkdir -p fuzz/findings
 status=0
-for target in dbf memo expression index; do
+for target in dbf memo expression index layout; do
   work="build-fuzz/corpus-$target"
   mkdir -p "$work"
   echo "== fuzz_$target for ${seconds}s"
