@@ -1,7 +1,9 @@
 #include "layout_stream.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 
 #include "xbase/file.h"
 
@@ -251,6 +253,12 @@ std::vector<StoredElement> LayoutReader::readList() {
   while (pos_ < data_.size() && static_cast<uint8_t>(data_[pos_]) != kEnd) elements.push_back(element());
   byte();  // the end of the list
   return elements;
+}
+
+bool LayoutReader::nextListHoldsElements() const {
+  std::string_view rest(data_);
+  rest.remove_prefix(std::min(pos_, data_.size()));
+  return rest.size() < 2 || rest[1] == '\x00' || rest.substr(1, 4) == "TPF0";
 }
 
 std::vector<Value> LayoutReader::readValueList() {

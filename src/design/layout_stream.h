@@ -105,6 +105,8 @@ class LayoutReader {
   // One list of bare values (report settings). Throws LayoutError.
   std::vector<Value> readValueList();
   bool atEnd() const { return pos_ >= data_.size(); }
+  // Whether the next list holds elements (or nothing) rather than bare values.
+  bool nextListHoldsElements() const;
 
  private:
   uint8_t byte();
