@@ -5,11 +5,13 @@
 
 #include "address_main.h"
 #include "data/delivered_data.h"
+#include "design/fonts.h"
 #include "platform/single_instance.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillvane"));
+  design::registerLayoutFonts();
   platform::SingleInstance guard(QStringLiteral("Quillvane-") + QString::number(getuid()));
   if (guard.anotherIsRunning()) return 0;
   QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -1,0 +1,25 @@
+// The fonts that layouts name ("Arial", "Times New Roman", "WingDings",
+// "SmallFonts", "System") mapped onto scalable fonts installed by the setup
+// script: Liberation for the metric-compatible pair, Liberation Sans Narrow
+// for the small face and DejaVu Sans for the system face. (Debian's
+// fonts-wine has faces of those names, but they are single-size bitmaps
+// that print microscopic at printer resolution, and its Wingdings holds
+// only a few dozen of the symbols.)
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace design {
+
+// Sets the name substitutions; call once after the application object
+// exists (later calls do nothing).
+void registerLayoutFonts();
+
+// The names layouts use, in the order the font menus offer them.
+QStringList layoutFontNames();
+
+// The installed family a layout font name resolves to.
+QString resolvedFamily(const QString& layoutName);
+
+}  // namespace design
