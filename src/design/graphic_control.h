@@ -1,0 +1,157 @@
+// The base of every design element (free text, data fields, memos, address
+// blocks, counters, symbols, dates, page numbers, images, shapes, lines,
+// POSTNET and FIM marks): its rectangle in design pixels on the panel, zoom,
+// the Locked and Unselectable switches, the change notification, the
+// selection marks, the element menu, and the virtual operations the kinds
+// override. Elements are light objects: the panel they stand on paints them
+// and routes the mouse to them, and everything an element needs of that
+// panel goes through ElementPanel.
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QFont;
+class QMenu;
+class QPainter;
+
+namespace print {
+class Canvas;
+}
+
+namespace design {
+
+class TGGraphicControl;
+
+// What an element needs of the design panel it stands on.
+class ElementPanel {
+ public:
+  virtual ~ElementPanel() = default;
+  virtual bool printing() const = 0;           // printing: no change events, no placeholders
+  virtual void labelChanged() = 0;             // the panel's LabelChangedEvent
+  virtual QSize panelSize() const = 0;
+  virtual int selectionCount() const = 0;
+  virtual bool isSelected(const TGGraphicControl* element) const = 0;
+  virtual void unselect(TGGraphicControl* element) = 0;
+  virtual void select(TGGraphicControl* element) = 0;
+  virtual void clearSelection() = 0;
+  virtual QColor handleColor() const = 0;           // marks of a single selection
+  virtual QColor handleSecondaryColor() const = 0;  // marks of a multiple selection
+  virtual void postRefit() = 0;      // refit the selection handle after the current event
+  virtual void bringToFront(TGGraphicControl* element) = 0;
+  virtual void sendToBack(TGGraphicControl* element) = 0;
+  // Cut and remove free the element after the current event (its menu may
+  // still be running), never at once.
+  virtual void cut(TGGraphicControl* element) = 0;
+  virtual void copy(TGGraphicControl* element) = 0;
+  virtual void remove(TGGraphicControl* element) = 0;
+  // Writes the element alone to a layout stream and reads it back onto the
+  // panel (a new name, the same properties and position); returns the copy.
+  virtual TGGraphicControl* readBackCopy(TGGraphicControl* element) = 0;
+  virtual void refreshData() = 0;    // data values of the whole panel
+  virtual void hookMouse() = 0;      // route the mouse of every element to the panel again
+  virtual void processPendingEvents() = 0;
+  virtual void invalidate() = 0;
+};
+
+class TGGraphicControl : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TGGraphicControl(QObject* owner);
+  ~TGGraphicControl() override;
+
+  QString Name() const { return objectName(); }
+  void SetName(const QString& name) { setObjectName(name); }
+
+  ElementPanel* Panel() const { return panel_; }
+  void SetPanel(ElementPanel* panel) { panel_ = panel; }
+
+  int Left() const { return bounds_.left(); }
+  int Top() const { return bounds_.top(); }
+  int Width() const { return bounds_.width(); }
+  int Height() const { return bounds_.height(); }
+  QRect BoundsRect() const { return bounds_; }
+  // Moves and sizes in one step, then runs BoundsChanged.
+  void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+  void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+  void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+  void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+
+  float Scale() const { return scale_; }
+  void SetScale(float x);
+
+  bool Locked() const { return locked_; }
+  void SetLocked(bool value);
+  bool Unselectable() const { return unselectable_; }
+  void SetUnselectable(bool value);
+
+  // While an element is read from a layout its setters only store values.
+  bool Reading() const { return reading_; }
+  void SetReading(bool reading) { reading_ = reading; }
+
+  void NotifyChanged();
+
+  // The element menu: built once; kinds append their entries after a separator.
+  virtual void BuildMenu();
+  QMenu* Menu() const { return menu_.get(); }
+  QAction* LockedEntry() const { return lockedEntry_; }
+
+  // Draws the element on the panel; the base draws only the selection marks.
+  virtual void Paint(QPainter& painter);
+  void DrawMarks(QPainter& painter);
+  // The squares of the selection marks around `bounds`: four corners, and
+  // four mid-edge squares when the element is the only one selected.
+  static std::vector<QRect> MarkSquares(const QRect& bounds, bool onlySelected);
+
+  // The virtual operations of every kind, in this order.
+  virtual void BoundsChanged();
+  virtual void MenuOpening() {}
+  virtual void ApplyFont(const QFont&) {}
+  virtual void RefreshData() {}
+  virtual void ClearData() {}
+  virtual void Advance() {}
+  virtual void ResetCount() {}
+  virtual void PrintOn(print::Canvas&, double /*originLeft*/, double /*originTop*/) {}
+
+  // The menu's commands.
+  void BringToFront();
+  void SendToBack();
+  void Cut();
+  void Copy();
+  void Delete();
+  void Clone();
+  void ToggleLocked();
+  void MakeUnselectable();
+  void CenterVertically();
+  void CenterHorizontally();
+
+ private:
+  void afterCentering();
+
+  ElementPanel* panel_ = nullptr;
+  QRect bounds_;
+  QRect lastBounds_;  // null until the first bounds report
+  float scale_ = 1.0f;
+  bool locked_ = false;
+  bool unselectable_ = false;
+  bool reading_ = false;
+  std::unique_ptr<QMenu> menu_;
+  QAction* lockedEntry_ = nullptr;
+};
+
+// Space-only trimming of the data elements: tabs and other characters stay.
+QString TrimLeft(const QString& text);
+QString TrimRight(const QString& text);
+QString Trim(const QString& text);
+
+// Round half to even, as all design arithmetic rounds.
+int RoundHalfEven(double value);
+
+}  // namespace design
