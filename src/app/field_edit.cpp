@@ -1,26 +1,12 @@
 #include "field_edit.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 #include "platform/prompts.h"
 #include "xbase/error.h"
 
 namespace app {
 
-QString fromFileText(const std::string& text) {
-  QStringDecoder decode("Windows-1252");
-  return decode(QByteArray::fromStdString(text));
-}
-
 QString fieldText(const data::DataSet& dataSet, const QString& field) {
   return fromFileText(dataSet.text(field.toStdString()));
-}
-
-std::string toFileText(const QString& text) {
-  QStringEncoder encode("Windows-1252");
-  QByteArray bytes = encode(text);
-  return bytes.toStdString();
 }
 
 FieldEdit::FieldEdit(data::DataSet& dataSet, const QString& field, QWidget* parent)

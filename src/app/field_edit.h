@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "data/data_set.h"
+#include "platform/ansi_text.h"
 
 namespace app {
 
@@ -37,9 +38,7 @@ class FieldEdit : public QLineEdit {
 
 // The data set's text of a field as a QString (the file holds Windows-1252).
 QString fieldText(const data::DataSet& dataSet, const QString& field);
-// Text from the file's encoding.
-QString fromFileText(const std::string& text);
-// Text for a field, in the file's encoding.
-std::string toFileText(const QString& text);
+using platform::fromFileText;
+using platform::toFileText;
 
 }  // namespace app

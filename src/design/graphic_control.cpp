@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <cmath>
 
+#include "layout_stream.h"
+#include "platform/ansi_text.h"
+
 namespace design {
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
@@ -16,6 +19,33 @@ TGGraphicControl::~TGGraphicControl() = default;
 void TGGraphicControl::SetBounds(int left, int top, int width, int height) {
   bounds_ = QRect(left, top, width, height);
   if (!reading_) BoundsChanged();
+}
+
+void TGGraphicControl::WriteProperties(LayoutWriter& w) const {
+  if (tag_) w.integer("Tag", tag_);
+  w.integer("Left", Left());
+  w.integer("Top", Top());
+  w.integer("Width", Width());
+  w.integer("Height", Height());
+  if (cursor_) w.integer("Cursor", cursor_);
+  if (!hint_.isEmpty()) w.string("Hint", platform::toFileText(hint_));
+  w.boolean("Locked", locked_);
+  w.boolean("Unselectable", unselectable_);
+}
+
+bool TGGraphicControl::ReadProperty(const StoredProperty& p) {
+  const std::string& n = p.name;
+  if (n == "Tag") tag_ = integerOf(p.value);
+  else if (n == "Left") SetLeft(integerOf(p.value));
+  else if (n == "Top") SetTop(integerOf(p.value));
+  else if (n == "Width") SetWidth(integerOf(p.value));
+  else if (n == "Height") SetHeight(integerOf(p.value));
+  else if (n == "Cursor") cursor_ = integerOf(p.value);
+  else if (n == "Hint") hint_ = platform::fromFileText(stringOf(p.value));
+  else if (n == "Locked") SetLocked(booleanOf(p.value));
+  else if (n == "Unselectable") SetUnselectable(booleanOf(p.value));
+  else return false;
+  return true;
 }
 
 void TGGraphicControl::BoundsChanged() {

@@ -26,6 +26,8 @@ class Canvas;
 
 namespace design {
 
+class LayoutWriter;
+struct StoredProperty;
 class TGGraphicControl;
 
 // What an element needs of the design panel it stands on.
@@ -57,6 +59,11 @@ class ElementPanel {
   virtual void hookMouse() = 0;      // route the mouse of every element to the panel again
   virtual void processPendingEvents() = 0;
   virtual void invalidate() = 0;
+  // The elements in child order (bottom of the z-order first) and in
+  // selection order; taking a new element as a child (on top).
+  virtual std::vector<TGGraphicControl*> elements() const = 0;
+  virtual std::vector<TGGraphicControl*> selectedElements() const = 0;
+  virtual void adopt(TGGraphicControl* element) = 0;
 };
 
 class TGGraphicControl : public QObject {
@@ -65,6 +72,16 @@ class TGGraphicControl : public QObject {
  public:
   explicit TGGraphicControl(QObject* owner);
   ~TGGraphicControl() override;
+
+  // The class name layouts store; every kind names its own.
+  virtual QString ClassName() const { return QStringLiteral("TGGraphicControl"); }
+
+  // Layout properties: written in the class's order with its omission
+  // rules, the base's first; read one at a time through the setters.
+  // ReadProperty answers false for a name the class does not have and
+  // throws LayoutError for a value of the wrong kind.
+  virtual void WriteProperties(LayoutWriter& writer) const;
+  virtual bool ReadProperty(const StoredProperty& property);
 
   QString Name() const { return objectName(); }
   void SetName(const QString& name) { setObjectName(name); }
@@ -142,6 +159,8 @@ class TGGraphicControl : public QObject {
   bool locked_ = false;
   bool unselectable_ = false;
   bool reading_ = false;
+  int tag_ = 0, cursor_ = 0;  // kept as read; the program never sets them
+  QString hint_;
   std::unique_ptr<QMenu> menu_;
   QAction* lockedEntry_ = nullptr;
 };

@@ -247,11 +247,15 @@ StoredElement LayoutReader::element() {
   return e;
 }
 
-std::vector<StoredElement> LayoutReader::readList() {
+void LayoutReader::readList(const std::function<void(StoredElement&&)>& each) {
   if (byte() != kList) throw LayoutError("Invalid stream format");
-  std::vector<StoredElement> elements;
-  while (pos_ < data_.size() && static_cast<uint8_t>(data_[pos_]) != kEnd) elements.push_back(element());
+  while (pos_ < data_.size() && static_cast<uint8_t>(data_[pos_]) != kEnd) each(element());
   byte();  // the end of the list
+}
+
+std::vector<StoredElement> LayoutReader::readList() {
+  std::vector<StoredElement> elements;
+  readList([&](StoredElement&& e) { elements.push_back(std::move(e)); });
   return elements;
 }
 
@@ -267,6 +271,30 @@ std::vector<Value> LayoutReader::readValueList() {
   while (pos_ < data_.size() && static_cast<uint8_t>(data_[pos_]) != kEnd) values.push_back(value(1));
   byte();
   return values;
+}
+
+int32_t integerOf(const Value& value) {
+  const auto* v = std::get_if<int64_t>(&value);
+  if (!v || *v < INT32_MIN || *v > INT32_MAX) throw LayoutError("Invalid property value");
+  return int32_t(*v);
+}
+
+bool booleanOf(const Value& value) {
+  const auto* v = std::get_if<bool>(&value);
+  if (!v) throw LayoutError("Invalid property value");
+  return *v;
+}
+
+std::string stringOf(const Value& value) {
+  const auto* v = std::get_if<std::string>(&value);
+  if (!v) throw LayoutError("Invalid property value");
+  return *v;
+}
+
+std::string identifierOf(const Value& value) {
+  const auto* v = std::get_if<Identifier>(&value);
+  if (!v) throw LayoutError("Invalid property value");
+  return v->name;
 }
 
 std::string nextLayoutName(const std::string& folder, const std::string& extension) {

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -102,6 +103,9 @@ class LayoutReader {
   explicit LayoutReader(std::string bytes) : data_(std::move(bytes)) {}
   // One element list. Throws LayoutError.
   std::vector<StoredElement> readList();
+  // One element list, handing each element over as soon as it is read, so
+  // that what came before an error is kept. Throws LayoutError.
+  void readList(const std::function<void(StoredElement&&)>& each);
   // One list of bare values (report settings). Throws LayoutError.
   std::vector<Value> readValueList();
   bool atEnd() const { return pos_ >= data_.size(); }
@@ -119,6 +123,13 @@ class LayoutReader {
   std::string data_;
   std::size_t pos_ = 0;
 };
+
+// A stored value as the kind a property needs; "Invalid property value"
+// when it is of another kind (or an integer out of the 32-bit range).
+int32_t integerOf(const Value& value);
+bool booleanOf(const Value& value);
+std::string stringOf(const Value& value);
+std::string identifierOf(const Value& value);
 
 // Colour identifiers: the name of a value, or nothing; the value of a name.
 std::optional<std::string> colorIdentifier(uint32_t value);
