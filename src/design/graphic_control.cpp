@@ -118,6 +118,10 @@ void TGGraphicControl::BuildMenu() {
 
 void TGGraphicControl::Paint(QPainter& painter) { DrawMarks(painter); }
 
+void TGGraphicControl::Repaint() {
+  if (panel_ && !reading_) panel_->invalidate();
+}
+
 std::vector<QRect> TGGraphicControl::MarkSquares(const QRect& b, bool onlySelected) {
   // R includes its left and top edges and excludes its right and bottom ones.
   const int left = b.left() - 2, top = b.top() - 2;

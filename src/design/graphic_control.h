@@ -149,6 +149,12 @@ class TGGraphicControl : public QObject {
   void CenterVertically();
   void CenterHorizontally();
 
+ protected:
+  // The size a kind is created with; no change is reported for it.
+  void SetInitialSize(int width, int height) { bounds_.setSize(QSize(width, height)); }
+  // Asks the panel to paint again (not while reading).
+  void Repaint();
+
  private:
   void afterCentering();
 
