@@ -3,6 +3,10 @@
 #include <cctype>
 #include <cstdio>
 
+#include "design/element_classes.h"
+#include "design/element_list_panel.h"
+#include "design/label_object_filer.h"
+
 namespace qvlayout {
 
 namespace {
@@ -78,14 +82,19 @@ std::string dumpLayout(const std::string& bytes) {
 }
 
 void checkLayout(const std::string& bytes, const std::string& extension) {
+  design::RegisterElementClasses();
   design::LayoutReader reader(bytes);
+  QObject owner;
   std::string ext;
   for (char c : extension) ext += char(std::toupper(static_cast<unsigned char>(c)));
   if (ext == ".R") {
-    for (int band = 0; band < 3; ++band) (void)reader.readList();
+    design::ElementListPanel header, detail, footer;
+    for (design::ElementListPanel* band : {&header, &detail, &footer})
+      design::TGLabelObjectFiler::ReadElements(reader, &owner, *band);
     (void)reader.readValueList();
   } else {
-    (void)reader.readList();
+    design::ElementListPanel panel;
+    design::TGLabelObjectFiler::ReadElements(reader, &owner, panel);
   }
 }
 

@@ -16,8 +16,9 @@ std::string valueText(const design::Value& value);
 // indented values. Throws design::LayoutError.
 std::string dumpLayout(const std::string& bytes);
 
-// Reads the lists the program reads from a file with this extension (".R":
-// three element lists and the settings list; otherwise one element list).
+// Reads the file as the program does, through the element classes, with the
+// lists a file of this extension holds (".R": three element lists and the
+// settings list; otherwise one element list). Needs an application object.
 // Throws design::LayoutError.
 void checkLayout(const std::string& bytes, const std::string& extension);
 

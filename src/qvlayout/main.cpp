@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include <QApplication>
+
 #include "layout_dump.h"
 
 namespace {
@@ -35,6 +37,9 @@ int main(int argc, char** argv) {
   std::string command = argv[1];
   if (command != "dump" && command != "check") return usage(("unknown command \"" + command + "\"").c_str());
   if (argc != 3) return usage("expected one FILE");
+  // Elements are widgets' kin (their menus): an application without a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   std::string path = argv[2], bytes;
   if (!readFile(path, bytes)) {
     std::fprintf(stderr, "qvlayout: cannot read %s\n", path.c_str());

@@ -3,6 +3,7 @@
 order; check exits 0 on a file the program can read and 1 with the reader's
 message otherwise; 2 for bad usage or an unreadable file."""
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -12,8 +13,13 @@ QVLAYOUT = sys.argv[1]
 failures = []
 
 
+RUNTIME = tempfile.mkdtemp()
+os.chmod(RUNTIME, 0o700)
+ENV = dict(os.environ, XDG_RUNTIME_DIR=RUNTIME)
+
+
 def run(*args):
-    r = subprocess.run([QVLAYOUT, *args], capture_output=True)
+    r = subprocess.run([QVLAYOUT, *args], capture_output=True, env=ENV)
     return r.returncode, r.stdout.decode("cp1252"), r.stderr.decode("cp1252")
 
 
@@ -48,6 +54,9 @@ label = element("TGPLabel", "Special1",
                 prop("Items.Strings", b"\x01\x06\x01a\x0C" + struct.pack("<I", 2) + b"bc\x00"))
 image = element("TGImage", "Special2", prop("Picture.Data", b"\x0A" + struct.pack("<I", 3) + b"abc"))
 settings = b"\x01\x02\x05\x09\x06" + s("Title") + b"\x00"
+fim = element("TGFIMBarCode", "FIM1", prop("Left", b"\x02\x0A"), prop("Top", b"\x02\x00"), prop("Width", b"\x02\x3C"),
+              prop("Height", b"\x02\x3C"), prop("Locked", b"\x08"), prop("Unselectable", b"\x08"),
+              prop("FIMType", b"\x07" + s("fimTypeC")))
 
 with tempfile.TemporaryDirectory() as d:
     def write(name, data):
@@ -62,23 +71,31 @@ with tempfile.TemporaryDirectory() as d:
            "  Transparent = True\n  Caption = \"Say \\\"hi\\\"\\x09\xe9\"\n  Font.Color = clBlack\n"
            "  Font.Style = [fsBold, fsItalic]\n  Ratio = 1\n  Items.Strings = (\"a\", \"bc\")\n"
            "TGImage Special2\n  Picture.Data = <binary 3 bytes>\n", ""))
-    expect("check label", run("check", lbl)[0], 0)
+    expect("check label of unbuilt kinds", run("check", lbl), (1, "", "Class TGPLabel not found\n"))
+    env = write("BIN00001.E", element_list(fim, fim))
+    expect("check envelope", run("check", env), (0, f"{env}: ok\n", ""))
+    expect("check bad enumeration", run("check", write("BIN00002.E", element_list(
+        element("TGFIMBarCode", "F", prop("FIMType", b"\x07" + s("fimTypeD")))))), (1, "", "Invalid property value\n"))
+    expect("check unknown property", run("check", write("BIN00003.E", element_list(
+        element("TGFIMBarCode", "F", prop("Colour", b"\x02\x01"))))),
+        (1, "", "Error reading Component0.Colour: Property does not exist\n"))
 
-    rpt = write("BIN00002.R", element_list(label) + element_list() + element_list(image) + settings)
+    rpt = write("BIN00002.R", element_list(fim) + element_list() + element_list(image) + settings)
     code, out, _ = run("dump", rpt)
     expect("dump report", (code, out.endswith("list 2\nlist 3\nTGImage Special2\n  Picture.Data = <binary 3 bytes>\n"
                                              "list 4\n  5\n  True\n  \"Title\"\n")), (0, True))
-    expect("check report", run("check", rpt)[0], 0)
+    expect("check report", run("check", write("BIN00004.R", element_list(fim) + element_list() + element_list(fim)
+                                              + settings))[0], 0)
     # A report file that stops after its bands lacks the settings list.
-    expect("check short report", run("check", write("BIN00003.R", element_list(label) * 3)),
+    expect("check short report", run("check", write("BIN00003.R", element_list(fim) * 3)),
            (1, "", "Invalid stream format\n"))
 
     bad = {
-        "wrong signature": element_list(b"TPF1" + label[4:]),
+        "wrong signature": element_list(b"TPF1" + fim[4:]),
         "short string past the end": b"\x01TPF0\x08TGP",
         "binary of 2 GiB": element_list(element("TGImage", "I", prop("Picture.Data", b"\x0A" + struct.pack("<I", 0x80000000)))),
-        "list that never ends": b"\x01" + label,
-        "unknown value type": element_list(element("TGPLabel", "L", prop("Left", b"\x0E"))),
+        "list that never ends": b"\x01" + fim,
+        "unknown value type": element_list(element("TGFIMBarCode", "L", prop("Left", b"\x0E"))),
     }
     for what, data in bad.items():
         code, out, err = run("check", write("bad.L", data))
@@ -88,6 +105,7 @@ with tempfile.TemporaryDirectory() as d:
     expect("missing file", run("check", os.path.join(d, "none.L"))[0], 2)
     expect("unknown command", run("frobnicate", "x")[0], 2)
 
+shutil.rmtree(RUNTIME, ignore_errors=True)
 if failures:
     print("\n".join(failures))
     sys.exit(1)

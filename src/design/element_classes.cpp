@@ -1,0 +1,12 @@
+#include "element_classes.h"
+
+#include "element_registry.h"
+#include "elements/fim_element.h"
+
+namespace design {
+
+void RegisterElementClasses() {
+  RegisterElementClass(QStringLiteral("TGFIMBarCode"), [](QObject* owner) { return new TGFIMBarCode(owner); });
+}
+
+}  // namespace design
