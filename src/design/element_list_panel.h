@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QObject>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "graphic_control.h"
@@ -38,10 +40,18 @@ class ElementListPanel : public ElementPanel {
   std::vector<TGGraphicControl*> elements() const override { return elements_; }
   std::vector<TGGraphicControl*> selectedElements() const override { return {}; }
   void adopt(TGGraphicControl* element) override { elements_.push_back(element); }
+  std::optional<std::string> fieldText(const std::string& fieldName) const override {
+    auto it = record_.find(fieldName);
+    if (it == record_.end()) return std::nullopt;
+    return it->second;
+  }
+  // The record the data elements take their values from.
+  void setRecord(std::map<std::string, std::string> record) { record_ = std::move(record); }
 
  private:
   QSize size_;
   std::vector<TGGraphicControl*> elements_;
+  std::map<std::string, std::string> record_;
 };
 
 }  // namespace design

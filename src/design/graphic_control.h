@@ -13,6 +13,8 @@
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -64,6 +66,9 @@ class ElementPanel {
   virtual std::vector<TGGraphicControl*> elements() const = 0;
   virtual std::vector<TGGraphicControl*> selectedElements() const = 0;
   virtual void adopt(TGGraphicControl* element) = 0;
+  // The current record's value of a field as text; nothing when the panel's
+  // data has no field of that name.
+  virtual std::optional<std::string> fieldText(const std::string& fieldName) const = 0;
 };
 
 class TGGraphicControl : public QObject {

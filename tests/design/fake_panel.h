@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QSize>
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "design/graphic_control.h"
@@ -57,6 +60,12 @@ struct FakePanel : design::ElementPanel {
   std::vector<TGGraphicControl*> elements() const override { return zOrder; }
   std::vector<TGGraphicControl*> selectedElements() const override { return selection; }
   void adopt(TGGraphicControl* e) override { zOrder.push_back(e); }
+  std::map<std::string, std::string> record;
+  std::optional<std::string> fieldText(const std::string& name) const override {
+    auto it = record.find(name);
+    if (it == record.end()) return std::nullopt;
+    return it->second;
+  }
 
   TGGraphicControl* add(int left, int top, int width, int height) {
     auto* e = new TGGraphicControl(&owner);
