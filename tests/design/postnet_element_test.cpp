@@ -89,7 +89,9 @@ TEST(PostNetElement, PictureSizesAndLayoutProperties) {
             std::string::npos);
   TGPostNetBarCode copy(nullptr);
   LayoutReader reader(bytes);
-  for (const StoredProperty& prop : reader.readList().at(0).properties) ASSERT_TRUE(copy.ReadProperty(prop));
+  const std::vector<StoredElement> stored = reader.readList();
+  ASSERT_EQ(stored.size(), 1u);
+  for (const StoredProperty& prop : stored[0].properties) ASSERT_TRUE(copy.ReadProperty(prop)) << prop.name;
   EXPECT_EQ(copy.ZipCodeField(), "ZIP");
   EXPECT_EQ(copy.AddressField(), "STREET");
   EXPECT_EQ(copy.BarCodeType(), PostNetType::FiveDigit);
