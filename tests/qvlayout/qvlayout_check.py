@@ -72,7 +72,9 @@ with tempfile.TemporaryDirectory() as d:
            "  Font.Style = [fsBold, fsItalic]\n  Ratio = 1\n  Items.Strings = (\"a\", \"bc\")\n"
            "TGImage Special2\n  Picture.Data = <binary 3 bytes>\n", ""))
     expect("check label of unbuilt kinds", run("check", lbl), (1, "", "Class TGPLabel not found\n"))
-    env = write("BIN00001.E", element_list(fim, fim))
+    postnet = element("TGPostNetBarCode", "Bar", prop("ZipCodeField", b"\x06" + s("ZIP")),
+                      prop("AddressField", b"\x06" + s("STREET")), prop("BarCodeType", b"\x07" + s("pnbc11Digit")))
+    env = write("BIN00001.E", element_list(fim, postnet))
     expect("check envelope", run("check", env), (0, f"{env}: ok\n", ""))
     expect("check bad enumeration", run("check", write("BIN00002.E", element_list(
         element("TGFIMBarCode", "F", prop("FIMType", b"\x07" + s("fimTypeD")))))), (1, "", "Invalid property value\n"))
