@@ -9,6 +9,7 @@
 #include "design/elements/fim_marks.h"
 #include "design/elements/postnet_code.h"
 #include "platform/print/print_job.h"
+#include "printed_page.h"
 
 using namespace design;
 
@@ -72,20 +73,16 @@ TEST(PostNet, TheSameBarsAsZint) {
 }
 
 TEST(PostNet, PrintedBarsHaveTheirSizes) {
-  QTemporaryDir dir;
-  print::PrintJob job;
-  job.onPrint = [](print::Canvas& c) {
-    printPostNet(c, 1.0, 1.0, postNetDigits("12345-6789", "123 MAIN ST", PostNetType::ElevenDigit));
-    printFim(c, 1.0, 3.0, FimType::B);
-  };
-  ASSERT_TRUE(job.runToPdf(dir.filePath("bars.pdf")));
-  QProcess p;
   // 1000 dots per inch, cropped to the area from (0.9, 0.9) inch: dots are thousandths of an inch.
-  p.start("pdftoppm", {"-r", "1000", "-x", "900", "-y", "900", "-W", "3400", "-H", "2800", "-gray", "-png",
-                       "-singlefile", dir.filePath("bars.pdf"), dir.filePath("page")});
-  if (!p.waitForFinished(60000) || p.exitCode() != 0) GTEST_SKIP() << "pdftoppm is missing";
-  QImage page(dir.filePath("page.png"));
-  ASSERT_FALSE(page.isNull());
+  const designtest::PrintedPage printed = designtest::printAndRender(
+      [](print::Canvas& c) {
+        printPostNet(c, 1.0, 1.0, postNetDigits("12345-6789", "123 MAIN ST", PostNetType::ElevenDigit));
+        printFim(c, 1.0, 3.0, FimType::B);
+      },
+      1000, QRect(900, 900, 3400, 2800));
+  ASSERT_TRUE(printed.printed);
+  if (printed.image.isNull()) GTEST_SKIP() << "pdftoppm is missing";
+  const QImage& page = printed.image;
   auto dark = [&](int x, int y) { return qGray(page.pixel(x - 900, y - 900)) < 128; };
   // Along a line through the bottom of every bar: 62 bars 46 dots apart, 15 wide.
   std::vector<int> starts;

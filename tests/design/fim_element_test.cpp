@@ -6,15 +6,13 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include "design/elements/fim_element.h"
 #include "design/element_registry.h"
 #include "design/label_object_filer.h"
 #include "design/screen_ppi.h"
 #include "fake_panel.h"
-#include "platform/print/print_job.h"
+#include "printed_page.h"
 
 using namespace design;
 
@@ -95,15 +93,10 @@ TEST(FimElement, PrintsFromTheOriginPlusItsPosition) {
   TGFIMBarCode e(nullptr);
   e.SetBounds(96, 48, 60, 60);  // one inch right, half an inch down
   e.SetFIMType(FimType::C);
-  QTemporaryDir dir;
-  print::PrintJob job;
-  job.onPrint = [&](print::Canvas& c) { e.PrintOn(c, 1.0, 2.0); };
-  ASSERT_TRUE(job.runToPdf(dir.filePath("fim.pdf")));
-  QProcess p;
-  p.start("pdftoppm", {"-r", "320", "-gray", "-png", "-singlefile", dir.filePath("fim.pdf"), dir.filePath("page")});
-  if (!p.waitForFinished(60000) || p.exitCode() != 0) GTEST_SKIP() << "pdftoppm is missing";
-  QImage page(dir.filePath("page.png"));
-  ASSERT_FALSE(page.isNull());
+  const designtest::PrintedPage printed = designtest::printAndRender([&](print::Canvas& c) { e.PrintOn(c, 1.0, 2.0); }, 320);
+  ASSERT_TRUE(printed.printed);
+  if (printed.image.isNull()) GTEST_SKIP() << "pdftoppm is missing";
+  const QImage& page = printed.image;
   // At 320 dots per inch a 1/32-inch column is 10 dots; the mark starts at (2.0, 2.5) inches.
   auto dark = [&](double xInch, double yInch) { return qGray(page.pixel(int(xInch * 320), int(yInch * 320))) < 128; };
   std::vector<int> bars;

@@ -5,14 +5,12 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include "design/elements/postnet_element.h"
 #include "design/label_object_filer.h"
 #include "design/screen_ppi.h"
 #include "fake_panel.h"
-#include "platform/print/print_job.h"
+#include "printed_page.h"
 
 using namespace design;
 
@@ -105,16 +103,11 @@ TEST(PostNetElement, PrintsFromTheOriginPlusItsPosition) {
   panel.record = {{"ZIP", "12345"}, {"STREET", ""}};
   e->SetBarCodeType(PostNetType::FiveDigit);
   e->RefreshData();
-  QTemporaryDir dir;
-  print::PrintJob job;
-  job.onPrint = [&](print::Canvas& c) { e->PrintOn(c, 1.0, 1.0); };
-  ASSERT_TRUE(job.runToPdf(dir.filePath("bars.pdf")));
-  QProcess proc;
-  proc.start("pdftoppm", {"-r", "1000", "-x", "1400", "-y", "1900", "-W", "1800", "-H", "300", "-gray", "-png",
-                          "-singlefile", dir.filePath("bars.pdf"), dir.filePath("page")});
-  if (!proc.waitForFinished(60000) || proc.exitCode() != 0) GTEST_SKIP() << "pdftoppm is missing";
-  QImage page(dir.filePath("page.png"));
-  ASSERT_FALSE(page.isNull());
+  const designtest::PrintedPage printed =
+      designtest::printAndRender([&](print::Canvas& c) { e->PrintOn(c, 1.0, 1.0); }, 1000, QRect(1400, 1900, 1800, 300));
+  ASSERT_TRUE(printed.printed);
+  if (printed.image.isNull()) GTEST_SKIP() << "pdftoppm is missing";
+  const QImage& page = printed.image;
   // Thousandths of an inch: the bars stand from x 1500, with their bottoms at y 2125.
   auto dark = [&](int x, int y) { return qGray(page.pixel(x - 1400, y - 1900)) < 128; };
   std::vector<int> starts;
