@@ -3,7 +3,6 @@
 // and measured on a printed page.
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "design/elements/fim_marks.h"
