@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "app/address_main.h"
+#include "address_home.h"
 #include "bench_support.h"
 #include "data/address_file.h"
 #include "data/preferences.h"
@@ -19,14 +20,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   BenchSetup setup(argc, argv);
-  std::filesystem::create_directories(setup.file("DATA"));
-  std::filesystem::create_directories(setup.file("SYSDATA"));
-  platform::setHomeFolder(setup.folder);
-  const std::string csv = setup.file("addresses.csv");
-  const std::string dbf = setup.file("DATA/ADD0001.DBF");
-  generateCsv(csv, setup.records);
-  if (!data::createAddressFile(dbf, data::defaultFieldWidths())) return 1;
-  run({QVDBF_PATH, "append-csv", dbf, csv});  // a bulk append: the tags are rebuilt at its end
+  const std::string dbf = makeAddressHome(setup);
+  if (dbf.empty()) return 1;
   data::Settings settings;
   data::writeRecentFiles(settings, {dbf});
   settings.writeBool("Misc", "GettingStarted", true);
