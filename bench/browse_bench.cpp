@@ -12,8 +12,6 @@
 #include "app/record_tools.h"
 #include "address_home.h"
 #include "bench_support.h"
-#include "data/address_file.h"
-#include "data/preferences.h"
 #include "platform/home.h"
 #include "platform/modal.h"
 
@@ -25,10 +23,6 @@ int main(int argc, char** argv) {
   BenchSetup setup(argc, argv);
   const std::string dbf = makeAddressHome(setup);
   if (dbf.empty()) return 1;
-  data::Settings settings;
-  data::writeRecentFiles(settings, {dbf});
-  settings.writeBool("Misc", "GettingStarted", true);
-  platform::setModalFallback([](QDialog&) { return int(QDialog::Rejected); });
   auto now = [] { return std::chrono::steady_clock::now(); };
   auto seconds = [](auto start) { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
 
