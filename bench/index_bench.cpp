@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "bench_support.h"
+#include "cursor_walk.h"
 #include "xbase/cursor.h"
 #include "xbase/index_set.h"
 #include "xbase/table.h"
@@ -75,12 +76,7 @@ int main(int argc, char** argv) {
     xbase::Environment env;
     xbase::Cursor c(*t, env);
     c.setOrder("LNAME");
-    unsigned long n = 0, sum = 0;
-    for (bool ok = c.first(); ok; ok = c.next()) {
-      ++n;
-      sum += static_cast<unsigned char>(c.rawRecord()[1]);
-    }
-    return std::to_string(n) + " " + std::to_string(sum);
+    return walkRecords(c);
   });
   report("walk in LNAME order, reading records", records, walk);
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "cursor_walk.h"
 #include "xbase/cursor.h"
 #include "xbase/table.h"
 
@@ -54,12 +55,7 @@ int main(int argc, char** argv) {
     env.deleted = false;
     xbase::Cursor c(*t, env);
     c.setSequentialReading(true);
-    unsigned long n = 0, sum = 0;
-    for (bool ok = c.first(); ok; ok = c.next()) {
-      ++n;
-      sum += static_cast<unsigned char>(c.rawRecord()[1]);
-    }
-    return std::to_string(n) + " " + std::to_string(sum);
+    return walkRecords(c);
   });
   report("full pass, natural order", records, pass);
 
