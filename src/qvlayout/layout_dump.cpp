@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 
 #include "design/element_classes.h"
 #include "design/element_list_panel.h"
@@ -81,20 +82,17 @@ std::string dumpLayout(const std::string& bytes) {
   return out;
 }
 
-void checkLayout(const std::string& bytes, const std::string& extension) {
+void checkLayout(const std::string& path) {
   design::RegisterElementClasses();
-  design::LayoutReader reader(bytes);
   QObject owner;
-  std::string ext;
-  for (char c : extension) ext += char(std::toupper(static_cast<unsigned char>(c)));
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& c : ext) c = char(std::toupper(static_cast<unsigned char>(c)));
   if (ext == ".R") {
     design::ElementListPanel header, detail, footer;
-    for (design::ElementListPanel* band : {&header, &detail, &footer})
-      design::TGLabelObjectFiler::ReadElements(reader, &owner, *band);
-    (void)reader.readValueList();
+    design::TGLabelObjectFiler::LoadReportLayout(&owner, header, detail, footer, nullptr, path);
   } else {
     design::ElementListPanel panel;
-    design::TGLabelObjectFiler::ReadElements(reader, &owner, panel);
+    design::TGLabelObjectFiler::LoadLayout(&owner, panel, path);
   }
 }
 

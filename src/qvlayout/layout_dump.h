@@ -16,10 +16,10 @@ std::string valueText(const design::Value& value);
 // indented values. Throws design::LayoutError.
 std::string dumpLayout(const std::string& bytes);
 
-// Reads the file as the program does, through the element classes, with the
-// lists a file of this extension holds (".R": three element lists and the
+// Reads the file as the program does, through the element classes and the
+// layout filer, with the lists a file of this extension holds (".R": three element lists and the
 // settings list; otherwise one element list). Needs an application object.
 // Throws design::LayoutError.
-void checkLayout(const std::string& bytes, const std::string& extension);
+void checkLayout(const std::string& path);
 
 }  // namespace qvlayout
