@@ -45,13 +45,21 @@ class ElementListPanel : public ElementPanel {
     if (it == record_.end()) return std::nullopt;
     return it->second;
   }
-  // The record the data elements take their values from.
-  void setRecord(std::map<std::string, std::string> record) { record_ = std::move(record); }
+  std::vector<DataField> dataFields() const override { return fields_; }
+  // The record the data elements take their values from; the fields are
+  // described by `fields`, or else as character fields labelled by their names.
+  void setRecord(std::map<std::string, std::string> record, std::vector<DataField> fields = {}) {
+    record_ = std::move(record);
+    fields_ = std::move(fields);
+    if (fields_.empty())
+      for (const auto& [name, value] : record_) fields_.push_back({name, 'C', QString::fromStdString(name), 0, true});
+  }
 
  private:
   QSize size_;
   std::vector<TGGraphicControl*> elements_;
   std::map<std::string, std::string> record_;
+  std::vector<DataField> fields_;
 };
 
 }  // namespace design

@@ -17,8 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "element_style.h"
+
 class QAction;
-class QFont;
 class QMenu;
 class QPainter;
 
@@ -31,6 +32,15 @@ namespace design {
 class LayoutWriter;
 struct StoredProperty;
 class TGGraphicControl;
+
+// A field of the panel's data set as the data elements see it.
+struct DataField {
+  std::string name;  // the DBF name, "LNAME"
+  char type = 'C';   // 'C' character, 'M' memo, 'N', 'D', 'L' ...
+  QString label;     // the description shown to the user, "Last Name"
+  int tag = 0;       // negative: hidden from the user
+  bool visible = true;
+};
 
 // What an element needs of the design panel it stands on.
 class ElementPanel {
@@ -69,6 +79,10 @@ class ElementPanel {
   // The current record's value of a field as text; nothing when the panel's
   // data has no field of that name.
   virtual std::optional<std::string> fieldText(const std::string& fieldName) const = 0;
+  // The data set's fields in order (none without a data set), and whether
+  // data elements show record values rather than their descriptions.
+  virtual std::vector<DataField> dataFields() const { return {}; }
+  virtual bool displayDataValues() const { return true; }
 };
 
 class TGGraphicControl : public QObject {
@@ -135,7 +149,7 @@ class TGGraphicControl : public QObject {
   // The virtual operations of every kind, in this order.
   virtual void BoundsChanged();
   virtual void MenuOpening() {}
-  virtual void ApplyFont(const QFont&) {}
+  virtual void ApplyFont(const ElementFont&) {}
   virtual void RefreshData() {}
   virtual void ClearData() {}
   virtual void Advance() {}

@@ -297,6 +297,46 @@ std::string identifierOf(const Value& value) {
   return v->name;
 }
 
+uint32_t colorOf(const Value& value) {
+  if (const auto* v = std::get_if<Identifier>(&value)) {
+    if (auto c = colorValue(v->name)) return *c;
+    throw LayoutError("Invalid property value");
+  }
+  return uint32_t(integerOf(value));
+}
+
+std::vector<std::string> setOf(const Value& value) {
+  const auto* v = std::get_if<SetValue>(&value);
+  if (!v) throw LayoutError("Invalid property value");
+  return v->members;
+}
+
+std::string binaryOf(const Value& value) {
+  const auto* v = std::get_if<Binary>(&value);
+  if (!v) throw LayoutError("Invalid property value");
+  return v->bytes;
+}
+
+std::vector<std::string> stringsOf(const Value& value) {
+  const auto* v = std::get_if<std::vector<StoredValueBox>>(&value);
+  if (!v) throw LayoutError("Invalid property value");
+  std::vector<std::string> lines;
+  for (const StoredValueBox& box : *v) lines.push_back(stringOf(box.value));
+  return lines;
+}
+
+double extendedOf(const Value& value) {
+  if (const auto* v = std::get_if<double>(&value)) return *v;
+  return integerOf(value);
+}
+
+int enumOf(const Value& value, const char* const* names, int count) {
+  const std::string name = identifierOf(value);
+  for (int i = 0; i < count; ++i)
+    if (name == names[i]) return i;
+  throw LayoutError("Invalid property value");
+}
+
 std::string nextLayoutName(const std::string& folder, const std::string& extension) {
   std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (int n = 100001; n <= 199999; ++n) {

@@ -130,6 +130,13 @@ int32_t integerOf(const Value& value);
 bool booleanOf(const Value& value);
 std::string stringOf(const Value& value);
 std::string identifierOf(const Value& value);
+uint32_t colorOf(const Value& value);        // an identifier of the colour table or an integer
+std::vector<std::string> setOf(const Value& value);
+std::string binaryOf(const Value& value);
+std::vector<std::string> stringsOf(const Value& value);  // a list of strings
+double extendedOf(const Value& value);       // an extended float or an integer
+// The position of an identifier among an enumeration's value names.
+int enumOf(const Value& value, const char* const* names, int count);
 
 // Colour identifiers: the name of a value, or nothing; the value of a name.
 std::optional<std::string> colorIdentifier(uint32_t value);

@@ -67,6 +67,11 @@ struct FakePanel : design::ElementPanel {
     return it->second;
   }
 
+  std::vector<design::DataField> fields;
+  bool showValues = true;
+  std::vector<design::DataField> dataFields() const override { return fields; }
+  bool displayDataValues() const override { return showValues; }
+
   TGGraphicControl* add(int left, int top, int width, int height) {
     auto* e = new TGGraphicControl(&owner);
     e->SetPanel(this);

@@ -33,13 +33,8 @@ void TGFIMBarCode::WriteProperties(LayoutWriter& w) const {
 
 bool TGFIMBarCode::ReadProperty(const StoredProperty& p) {
   if (p.name != "FIMType") return TGGraphicControl::ReadProperty(p);
-  const std::string name = identifierOf(p.value);
-  for (int i = 0; i < 3; ++i)
-    if (name == kTypeNames[i]) {
-      SetFIMType(FimType(i));
-      return true;
-    }
-  throw LayoutError("Invalid property value");
+  SetFIMType(FimType(enumOf(p.value, kTypeNames, 3)));
+  return true;
 }
 
 void TGFIMBarCode::BuildMenu() {

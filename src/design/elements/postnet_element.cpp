@@ -49,13 +49,8 @@ void TGPostNetBarCode::WriteProperties(LayoutWriter& w) const {
 bool TGPostNetBarCode::ReadProperty(const StoredProperty& p) {
   if (p.name == "ZipCodeField") zipField_ = platform::fromFileText(stringOf(p.value));
   else if (p.name == "AddressField") addressField_ = platform::fromFileText(stringOf(p.value));
-  else if (p.name == "BarCodeType") {
-    const std::string name = identifierOf(p.value);
-    int i = 0;
-    while (i < 3 && name != kTypeNames[i]) ++i;
-    if (i == 3) throw LayoutError("Invalid property value");
-    type_ = PostNetType(i);
-  } else {
+  else if (p.name == "BarCodeType") type_ = PostNetType(enumOf(p.value, kTypeNames, 3));
+  else {
     return TGGraphicControl::ReadProperty(p);
   }
   return true;

@@ -92,10 +92,18 @@ double Canvas::textWidth(const QString& text) const {
   return metricsFor(font_).horizontalAdvance(text) / kMetricDpi;
 }
 
-void Canvas::textAt(double x, double y, const QString& text) { record(op::Text{{x, y + ascent()}, text}); }
+QPointF Canvas::baselineFor(double x, double y) const {
+  // Turned text keeps its top-left corner at (x, y): the baseline lies one
+  // ascent "below" it in the text's own direction.
+  const double a = ascent(), r = font_.rotation * M_PI / 180.0;
+  if (font_.rotation == 0) return {x, y + a};
+  return {x + a * std::sin(r), y + a * std::cos(r)};
+}
+
+void Canvas::textAt(double x, double y, const QString& text) { record(op::Text{baselineFor(x, y), text}); }
 
 void Canvas::textRect(double x1, double y1, double x2, double y2, double x, double y, const QString& text) {
-  record(op::ClippedText{box(x1, y1, x2, y2), {x, y + ascent()}, text});
+  record(op::ClippedText{box(x1, y1, x2, y2), baselineFor(x, y), text});
 }
 
 void Canvas::baselineText(double left, const QString& text) { record(op::Text{{left, y_ + ascent()}, text}); }

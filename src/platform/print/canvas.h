@@ -129,6 +129,7 @@ class Canvas {
  private:
   void record(Op op) { page_.ops.push_back(std::move(op)); }
   void baselineText(double left, const QString& text);
+  QPointF baselineFor(double x, double y) const;
   void startPage();
 
   int dpi_;
