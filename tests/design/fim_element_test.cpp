@@ -11,6 +11,7 @@
 #include "design/element_registry.h"
 #include "design/label_object_filer.h"
 #include "design/screen_ppi.h"
+#include "at_ppi.h"
 #include "fake_panel.h"
 #include "printed_page.h"
 
@@ -18,10 +19,7 @@ using namespace design;
 
 namespace {
 
-struct AtPpi {
-  explicit AtPpi(int ppi) { SetPixelsPerInch(ppi); }
-  ~AtPpi() { SetPixelsPerInch(0); }
-};
+using designtest::AtPpi;
 
 QImage painted(TGFIMBarCode& e) {
   QImage img(80, 80, QImage::Format_RGB32);

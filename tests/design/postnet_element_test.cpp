@@ -9,6 +9,7 @@
 #include "design/elements/postnet_element.h"
 #include "design/label_object_filer.h"
 #include "design/screen_ppi.h"
+#include "at_ppi.h"
 #include "fake_panel.h"
 #include "printed_page.h"
 
@@ -16,10 +17,7 @@ using namespace design;
 
 namespace {
 
-struct AtPpi {
-  explicit AtPpi(int ppi) { SetPixelsPerInch(ppi); }
-  ~AtPpi() { SetPixelsPerInch(0); }
-};
+using designtest::AtPpi;
 
 TGPostNetBarCode* placed(designtest::FakePanel& panel) {
   auto* e = new TGPostNetBarCode(&panel.owner);

@@ -71,7 +71,8 @@ with tempfile.TemporaryDirectory() as d:
            "  Transparent = True\n  Caption = \"Say \\\"hi\\\"\\x09\xe9\"\n  Font.Color = clBlack\n"
            "  Font.Style = [fsBold, fsItalic]\n  Ratio = 1\n  Items.Strings = (\"a\", \"bc\")\n"
            "TGImage Special2\n  Picture.Data = <binary 3 bytes>\n", ""))
-    expect("check label of unbuilt kinds", run("check", lbl), (1, "", "Class TGPLabel not found\n"))
+    expect("check label with a property its class lacks", run("check", lbl),
+           (1, "", "Error reading Component0.Ratio: Property does not exist\n"))
     postnet = element("TGPostNetBarCode", "Bar", prop("ZipCodeField", b"\x06" + s("ZIP")),
                       prop("AddressField", b"\x06" + s("STREET")), prop("BarCodeType", b"\x07" + s("pnbc11Digit")))
     env = write("BIN00001.E", element_list(fim, postnet))
@@ -105,6 +106,13 @@ with tempfile.TemporaryDirectory() as d:
         expect(what + " (dump)", run("dump", os.path.join(d, "bad.L"))[0], 1)
 
     expect("missing file", run("check", os.path.join(d, "none.L"))[0], 2)
+    pdf = os.path.join(d, "out.pdf")
+    code, _, err = run("render", env, pdf, "--record", "ZIP=12345-6789", "--record", "STREET=123 MAIN ST", "--ppi", "120")
+    expect("render envelope", (code, err, os.path.getsize(pdf) > 0 if os.path.exists(pdf) else False), (0, "", True))
+    expect("render without OUT.pdf", run("render", env)[0], 2)
+    expect("render with a bad resolution", run("render", env, pdf, "--ppi", "abc")[0], 2)
+    expect("render with a bad record", run("render", env, pdf, "--record", "ZIP")[0], 2)
+    expect("render of a bad layout", run("render", os.path.join(d, "bad.L"), pdf)[0], 1)
     expect("unknown command", run("frobnicate", "x")[0], 2)
 
 shutil.rmtree(RUNTIME, ignore_errors=True)

@@ -23,12 +23,14 @@ void TGCounterLabel::rebuild() { SetCaptionQuietly(CounterText(textBefore_, curr
 void TGCounterLabel::SetTextBefore(const QString& value) {
   if (value == textBefore_) return;
   textBefore_ = value;
+  rebuild();
   Repaint();
 }
 
 void TGCounterLabel::SetTextAfter(const QString& value) {
   if (value == textAfter_) return;
   textAfter_ = value;
+  rebuild();
   Repaint();
 }
 
@@ -47,6 +49,7 @@ void TGCounterLabel::SetRepeatEach(int value) {
 void TGCounterLabel::SetLeadingZeros(int value) {
   if (value == leadingZeros_) return;
   leadingZeros_ = value;
+  rebuild();
   Repaint();
 }
 

@@ -8,7 +8,9 @@
 
 namespace design {
 
-TGPDLabel::TGPDLabel(QObject* owner) : TGBaseLabel(owner) {}
+// The caption starts empty, as it is after reading a layout (where an empty
+// caption is not stored): a field that is not found prints nothing.
+TGPDLabel::TGPDLabel(QObject* owner) : TGBaseLabel(owner) { SetCaptionQuietly(QString()); }
 
 void TGPDLabel::SetDataFieldName(const QString& value) {
   if (value == fieldName_) return;

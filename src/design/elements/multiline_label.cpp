@@ -58,7 +58,7 @@ TGMultiLineBaseLabel::TGMultiLineBaseLabel(QObject* owner) : TGGraphicControl(ow
 
 void TGMultiLineBaseLabel::SetItems(const QStringList& lines) {
   items_ = lines;
-  if (wordWrap_ && !Reading()) wrapped_ = WrapLines(items_, ScreenFont(), Width());
+  if (wordWrap_) wrapped_ = WrapLines(items_, ScreenFont(), Width());
   Repaint();
 }
 
@@ -69,14 +69,14 @@ void TGMultiLineBaseLabel::SetAlignment(TextAlignment value) {
 
 void TGMultiLineBaseLabel::SetFont(const ElementFont& font) {
   font_ = font;
-  if (wordWrap_ && !Reading()) Rewrap();
+  if (wordWrap_) Rewrap();
   Repaint();
 }
 
 void TGMultiLineBaseLabel::SetWordWrap(bool value) {
   if (value == wordWrap_) return;
   wordWrap_ = value;
-  if (wordWrap_ && !Reading()) Rewrap();
+  if (wordWrap_) Rewrap();
   Repaint();
   if (!Reading()) NotifyChanged();
 }
@@ -111,7 +111,9 @@ bool TGMultiLineBaseLabel::ReadProperty(const StoredProperty& p) {
     SetAlignment(TextAlignment(enumOf(p.value, kAlignNames, 3)));
   } else if (p.name == "WordWrap") {
     SetWordWrap(booleanOf(p.value));
-  } else if (!font_.read(p)) {
+  } else if (font_.read(p)) {
+    if (wordWrap_) Rewrap();
+  } else {
     return TGGraphicControl::ReadProperty(p);
   }
   return true;
