@@ -77,6 +77,8 @@ TEST(ElementLayout, EveryKindRoundTripsByteForByte) {
     EXPECT_EQ(read[i]->ClassName(), all[i]->ClassName());
     EXPECT_EQ(read[i]->BoundsRect(), all[i]->BoundsRect()) << all[i]->ClassName().toStdString();
   }
+  // A panel clears the record values before it saves.
+  for (TGGraphicControl* e : read) e->ClearData();
   EXPECT_EQ(TGLabelObjectFiler::ElementList(read), first);
 
   // A few values that must come back as they were set, not just as bytes.
