@@ -72,6 +72,16 @@ struct FakePanel : design::ElementPanel {
   std::vector<design::DataField> dataFields() const override { return fields; }
   bool displayDataValues() const override { return showValues; }
 
+  // A new element of a kind on this panel, its menu built.
+  template <class Element>
+  Element* place() {
+    auto* e = new Element(&owner);
+    e->SetPanel(this);
+    e->BuildMenu();
+    zOrder.push_back(e);
+    return e;
+  }
+
   TGGraphicControl* add(int left, int top, int width, int height) {
     auto* e = new TGGraphicControl(&owner);
     e->SetPanel(this);

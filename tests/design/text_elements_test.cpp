@@ -18,37 +18,17 @@
 #include "design/forms/field_selection_box.h"
 #include "design/forms/symbol_selector.h"
 #include "design/forms/text_forms.h"
+#include "answer_form.h"
 #include "fake_panel.h"
 #include "platform/home.h"
-#include "platform/modal.h"
 #include "printed_ops.h"
 
 using namespace design;
 using designtest::AtPpi;
+using designtest::Answer;
 using designtest::FakePanel;
 
 namespace {
-
-template <class Element>
-Element* placed(FakePanel& panel) {
-  auto* e = new Element(&panel.owner);
-  e->SetPanel(&panel);
-  e->BuildMenu();
-  panel.zOrder.push_back(e);
-  return e;
-}
-
-// Answers the forms of class `Form` with `fill`, then the result.
-template <class Form>
-struct Answer {
-  explicit Answer(std::function<void(Form&)> fill, int result = QDialog::Accepted) {
-    platform::setModalHandler(QLatin1String(Form::staticMetaObject.className()), [fill, result](QDialog& d) {
-      fill(static_cast<Form&>(d));
-      return result;
-    });
-  }
-  ~Answer() { platform::clearModalHandlers(); }
-};
 
 std::vector<QString> printedTexts(TGGraphicControl& e) {
   std::vector<QString> texts;
@@ -62,7 +42,7 @@ std::vector<QString> printedTexts(TGGraphicControl& e) {
 TEST(TextElement, RotationRules) {
   AtPpi at(96);
   FakePanel panel;
-  auto* text = placed<TGPLabel>(panel);
+  auto* text = panel.place<TGPLabel>();
   text->SetBounds(0, 0, 142, 33);
   text->SetAlignment(TextAlignment::Center);
   text->SetAngle(45);
@@ -87,7 +67,7 @@ TEST(TextElement, RotationRules) {
 TEST(TextElement, LayoutOfTheCopiesAndTheSize) {
   AtPpi at(96);
   FakePanel panel;
-  auto* text = placed<TGPLabel>(panel);
+  auto* text = panel.place<TGPLabel>();
   text->SetBounds(0, 0, 142, 100);
   text->SetDirectionShadow(4);  // lower left
   text->SetDepthShadow(3);
@@ -105,7 +85,7 @@ TEST(TextElement, LayoutOfTheCopiesAndTheSize) {
   text->Relayout();
   EXPECT_EQ(text->Height(), block);
 
-  auto* right = placed<TGPLabel>(panel);
+  auto* right = panel.place<TGPLabel>();
   right->SetBounds(0, 0, 142, 33);
   right->SetCaption(QStringLiteral("Right"));
   right->SetAlignment(TextAlignment::RightJustify);
@@ -116,7 +96,7 @@ TEST(TextElement, LayoutOfTheCopiesAndTheSize) {
 TEST(TextElement, AutoSizeOnlyGrowsAndPrintsCopiesWithDepth) {
   AtPpi at(96);
   FakePanel panel;
-  auto* text = placed<TGPLabel>(panel);
+  auto* text = panel.place<TGPLabel>();
   text->SetBounds(0, 0, 20, 10);
   text->SetCaption(QStringLiteral("A rather long caption"));
   text->AutoSize();
@@ -140,7 +120,7 @@ TEST(TextElement, AutoSizeOnlyGrowsAndPrintsCopiesWithDepth) {
 TEST(TextElement, PrintedPositionInInches) {
   AtPpi at(96);
   FakePanel panel;
-  auto* text = placed<TGPLabel>(panel);
+  auto* text = panel.place<TGPLabel>();
   text->SetBounds(96, 48, 142, 33);
   text->SetTransparent(false);
   const print::Page page = designtest::printedOps([&](print::Canvas& c) { text->PrintOn(c, 0.5, 0.25); });
@@ -160,7 +140,7 @@ TEST(DataField, CaptionFromTheRecord) {
   panel.fields = {{"LNAME", 'C', "Last Name"}, {"LNAME2", 'C', "Twice"}, {"OTHER", 'C', "Twice"},
                   {"DATE", 'D', "Actual Date"}};
   panel.record = {{"LNAME", "  Cole   "}, {"LNAME2", "first"}, {"OTHER", "second"}, {"DATE", "03/04/2026"}};
-  auto* field = placed<TGPDLabel>(panel);
+  auto* field = panel.place<TGPDLabel>();
   const struct {
     const char* descript;
     const char* value;  // replaces LNAME's value when set
@@ -198,7 +178,7 @@ TEST(DataField, ChoosingTheField) {
   FakePanel panel;
   panel.fields = {{"LNAME", 'C', "Last Name"}, {"DATE", 'D', "Actual Date"}, {"TAG", 'C', "TAG", -1},
                   {"MEMO", 'M', "MEMO"}, {"HIDDEN", 'C', "Hidden", 0, false}, {"CITY", 'C', "City"}};
-  auto* field = placed<TGPDLabel>(panel);
+  auto* field = panel.place<TGPDLabel>();
   field->SetDataFieldName(QStringLiteral("<field>"));
   field->SetDataFieldDescript(QStringLiteral("City"));
   QStringList listed;
@@ -217,7 +197,7 @@ TEST(DataField, ChoosingTheField) {
   EXPECT_EQ(field->DataFieldDescript(), QStringLiteral("Last Name"));
   EXPECT_EQ(panel.changes, 1);
 
-  auto* fresh = placed<TGPDLabel>(panel);
+  auto* fresh = panel.place<TGPDLabel>();
   fresh->SetDataFieldName(QStringLiteral("<field>"));
   {
     Answer<TFieldSelectionBox> cancel([](TFieldSelectionBox&) {}, QDialog::Rejected);
@@ -231,7 +211,7 @@ TEST(DataField, ChoosingTheField) {
 TEST(Counter, NumbersAndSettings) {
   FakePanel panel;
   panel.isPrinting = true;
-  auto* counter = placed<TGCounterLabel>(panel);
+  auto* counter = panel.place<TGCounterLabel>();
   counter->SetStartingnumber(1000);
   counter->SetRepeatEach(3);
   counter->SetLeadingZeros(6);
@@ -265,7 +245,7 @@ TEST(Counter, NumbersAndSettings) {
 TEST(Symbol, SizedToItsGlyphAndChosenInTheSelector) {
   AtPpi at(96);
   FakePanel panel;
-  auto* symbol = placed<TGSymbolLabel>(panel);
+  auto* symbol = panel.place<TGSymbolLabel>();
   EXPECT_EQ(symbol->Font().name, QStringLiteral("WingDings"));
   EXPECT_EQ(symbol->Caption(), QStringLiteral("["));
   symbol->SetBounds(5, 5, 200, 200);  // dragged larger: snaps back
@@ -300,7 +280,7 @@ TEST(Stamps, DateTimeAndPageNumber) {
   platform::setNow(nullptr);
 
   FakePanel panel;
-  auto* page = placed<TGPageNumberLabel>(panel);
+  auto* page = panel.place<TGPageNumberLabel>();
   QImage screen(200, 50, QImage::Format_RGB32);
   QPainter painter(&screen);
   page->Paint(painter);
@@ -311,7 +291,7 @@ TEST(Stamps, DateTimeAndPageNumber) {
 TEST(TextForms, TextEntryAndEffects) {
   AtPpi at(96);
   FakePanel panel;
-  auto* text = placed<TGPLabel>(panel);
+  auto* text = panel.place<TGPLabel>();
   text->SetBounds(0, 0, 20, 10);
   {
     Answer<TGetLabelText> answer([](TGetLabelText& f) {
