@@ -1,7 +1,9 @@
 // Reads fuzzed layout streams as element lists and as value lists, and
 // through the element classes into a panel, as the designers read layout
-// files from disk.
+// files from disk; then paints and prints what was read.
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -10,6 +12,7 @@
 #include "design/element_list_panel.h"
 #include "design/label_object_filer.h"
 #include "design/layout_stream.h"
+#include "platform/print/print_job.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QApplication* app = [] {
@@ -32,12 +35,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)reader.readValueList();
   } catch (const design::LayoutError&) {
   }
+  QObject owner;
+  design::ElementListPanel panel(QSize(816, 1056));
+  panel.setRecord({{"LNAME", "Cole"}, {"ZIP", "12345-6789"}, {"STREET", "123 MAIN ST"}, {"MEMO", "a\r\nb"}});
   try {
-    QObject owner;
-    design::ElementListPanel panel;
     design::LayoutReader reader(bytes);
     design::TGLabelObjectFiler::ReadElements(reader, &owner, panel);
   } catch (const design::LayoutError&) {
   }
+  QImage screen(200, 200, QImage::Format_RGB32);
+  QPainter painter(&screen);
+  print::PageStream stream;
+  print::PrintJob job;
+  job.onPrint = [&](print::Canvas& canvas) {
+    for (design::TGGraphicControl* e : panel.elements()) {
+      e->RefreshData();
+      e->Paint(painter);
+      e->PrintOn(canvas, 0, 0);
+    }
+  };
+  job.runToStream(stream);
   return 0;
 }
