@@ -79,7 +79,7 @@ QFont ElementFont::screenFont(float scale) const {
 print::FontSpec ElementFont::printFont() const {
   print::FontSpec spec;
   spec.name = name;
-  spec.size = std::abs(size());
+  spec.size = std::max(1, std::abs(size()));
   spec.bold = bold;
   spec.italic = italic;
   spec.underline = underline;
