@@ -21,7 +21,6 @@ namespace design {
 
 namespace {
 
-const char* const kAlignNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 const char* const kHighlightNames[] = {"hdNone", "hdright", "hdLeft", "hdUpRight", "hdUpLeft", "hdUp"};
 const char* const kShadowNames[] = {"sdNone", "sdRight", "sdLeft", "sdDownRight", "sdDownLeft", "sdDown"};
 
@@ -151,7 +150,7 @@ void TGBaseLabel::SetBackColor(TColor value) {
 
 void TGBaseLabel::WriteProperties(LayoutWriter& w) const {
   TGGraphicControl::WriteProperties(w);
-  if (alignment_ != TextAlignment::LeftJustify) w.identifier("Alignment", kAlignNames[int(alignment_)]);
+  if (alignment_ != TextAlignment::LeftJustify) w.identifier("Alignment", kAlignmentNames[int(alignment_)]);
   if (depthHighlight_ != 0) w.integer("DepthHighlight", depthHighlight_);
   if (depthShadow_ != 0) w.integer("DepthShadow", depthShadow_);
   if (directionHighlight_ != 4) w.identifier("DirectionHighlight", kHighlightNames[directionHighlight_]);
@@ -167,7 +166,7 @@ void TGBaseLabel::WriteProperties(LayoutWriter& w) const {
 
 bool TGBaseLabel::ReadProperty(const StoredProperty& p) {
   const std::string& n = p.name;
-  if (n == "Alignment") SetAlignment(TextAlignment(enumOf(p.value, kAlignNames, 3)));
+  if (n == "Alignment") SetAlignment(TextAlignment(enumOf(p.value, kAlignmentNames, 3)));
   else if (n == "DepthHighlight") SetDepthHighlight(integerOf(p.value));
   else if (n == "DepthShadow") SetDepthShadow(integerOf(p.value));
   else if (n == "DirectionHighlight") SetDirectionHighlight(enumOf(p.value, kHighlightNames, 6));
@@ -192,20 +191,11 @@ void TGBaseLabel::BuildMenu() {
   menu->addAction(QStringLiteral("3D Effects"), this, [this] {
     if (EditEffects()) NotifyChanged();
   });
-  if (OffersFontEntries()) {
-    QMenu* align = menu->addMenu(QStringLiteral("Alignment"));
-    const char* captions[] = {"Left", "Center", "Right"};
-    const TextAlignment values[] = {TextAlignment::LeftJustify, TextAlignment::Center, TextAlignment::RightJustify};
-    for (int i = 0; i < 3; ++i) {
-      QAction* entry = align->addAction(QString::fromLatin1(captions[i]));
-      entry->setCheckable(true);
-      alignEntries_[int(values[i])] = entry;
-      connect(entry, &QAction::triggered, this, [this, v = values[i]] {
-        SetAlignment(v);
-        NotifyChanged();
-      });
-    }
-  }
+  if (OffersFontEntries())
+    AddAlignmentMenu(menu, this, alignEntries_, [this](TextAlignment v) {
+      SetAlignment(v);
+      NotifyChanged();
+    });
   menu->addAction(QStringLiteral("Background Color"), this, [this] {
     if (auto c = chooseColor(backColor_)) {
       SetBackColor(*c);

@@ -7,13 +7,12 @@
 #include <QPoint>
 
 #include "design/element_style.h"
+#include "design/elements/text_alignment.h"
 #include "design/graphic_control.h"
 
 class QActionGroup;
 
 namespace design {
-
-enum class TextAlignment { LeftJustify, RightJustify, Center };  // taLeftJustify, taRightJustify, taCenter
 
 // Left, top, right, bottom with the right and bottom edges outside, as the
 // layout arithmetic counts them.

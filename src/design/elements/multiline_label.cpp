@@ -20,8 +20,6 @@
 namespace design {
 
 namespace {
-const char* const kAlignNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
-
 std::vector<std::string> toFile(const QStringList& lines) {
   std::vector<std::string> out;
   for (const QString& l : lines) out.push_back(platform::toFileText(l));
@@ -95,7 +93,7 @@ void TGMultiLineBaseLabel::WriteProperties(LayoutWriter& w) const {
   TGGraphicControl::WriteProperties(w);
   if (!items_.isEmpty()) w.strings("Items", toFile(items_));
   w.boolean("AutoSize", autoSize_);
-  if (alignment_ != TextAlignment::LeftJustify) w.identifier("Alignment", kAlignNames[int(alignment_)]);
+  if (alignment_ != TextAlignment::LeftJustify) w.identifier("Alignment", kAlignmentNames[int(alignment_)]);
   font_.write(w);
   if (wordWrap_) w.boolean("WordWrap", true);
 }
@@ -108,7 +106,7 @@ bool TGMultiLineBaseLabel::ReadProperty(const StoredProperty& p) {
   } else if (p.name == "AutoSize") {
     autoSize_ = booleanOf(p.value);
   } else if (p.name == "Alignment") {
-    SetAlignment(TextAlignment(enumOf(p.value, kAlignNames, 3)));
+    SetAlignment(TextAlignment(enumOf(p.value, kAlignmentNames, 3)));
   } else if (p.name == "WordWrap") {
     SetWordWrap(booleanOf(p.value));
   } else if (font_.read(p)) {
@@ -124,18 +122,10 @@ void TGMultiLineBaseLabel::BuildMenu() {
   TGGraphicControl::BuildMenu();
   Menu()->addSeparator();
   Menu()->addAction(QStringLiteral("Font"), this, &TGMultiLineBaseLabel::ChooseFont);
-  QMenu* align = Menu()->addMenu(QStringLiteral("Alignment"));
-  const char* captions[] = {"Left", "Center", "Right"};
-  const TextAlignment values[] = {TextAlignment::LeftJustify, TextAlignment::Center, TextAlignment::RightJustify};
-  for (int i = 0; i < 3; ++i) {
-    QAction* entry = align->addAction(QString::fromLatin1(captions[i]));
-    entry->setCheckable(true);
-    alignEntries_[int(values[i])] = entry;
-    connect(entry, &QAction::triggered, this, [this, v = values[i]] {
-      SetAlignment(v);
-      NotifyChanged();
-    });
-  }
+  AddAlignmentMenu(Menu(), this, alignEntries_, [this](TextAlignment v) {
+    SetAlignment(v);
+    NotifyChanged();
+  });
 }
 
 void TGMultiLineBaseLabel::AddWordWrapEntry() {
