@@ -122,6 +122,8 @@ class TGGraphicControl : public QObject {
 
   float Scale() const { return scale_; }
   void SetScale(float x);
+  // The zoom alone, without resizing (the element was made at that zoom).
+  void SetScaleField(float x) { scale_ = x; }
 
   bool Locked() const { return locked_; }
   void SetLocked(bool value);

@@ -1,5 +1,7 @@
 #include "home.h"
 
+#include <chrono>
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -80,5 +82,20 @@ void setNow(std::function<DateTime()> clock) {
     xbase::setTodayFunction({});
   }
 }
+
+namespace {
+std::function<int64_t()>& tickOverride() {
+  static std::function<int64_t()> f;
+  return f;
+}
+}  // namespace
+
+int64_t tickCount() {
+  if (tickOverride()) return tickOverride()();
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void setTickCount(std::function<int64_t()> ticks) { tickOverride() = std::move(ticks); }
 
 }  // namespace platform

@@ -1,4 +1,4 @@
-// The program's home folder and the clock: the one place the rest of the
+// The program's home folder, the clock and the tick count: the one place the rest of the
 // program asks for them, so that tests can set both.
 //
 // The home is $QUILLVANE_HOME when set; else the executable's folder when it
@@ -29,5 +29,10 @@ DateTime now();
 // Overrides the clock (tests); an empty function restores the system clock.
 // Also sets the table engine's idea of today.
 void setNow(std::function<DateTime()> clock);
+
+// Milliseconds of a steady clock, for the timing rules of mouse and keyboard.
+int64_t tickCount();
+// Overrides the tick count (tests); an empty function restores the clock.
+void setTickCount(std::function<int64_t()> ticks);
 
 }  // namespace platform
