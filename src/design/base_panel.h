@@ -99,7 +99,7 @@ class TGBasePanel : public QWidget, public ElementPanel {
   TGGraphicControl* ElementAt(QPoint p) const;
 
   // The panel's own mouse (empty sheet), the handle's presses and what it passes on.
-  void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
+  virtual void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
   void PanelMouseMove(QPoint p);
   void PanelMouseUp(QPoint p, Qt::KeyboardModifiers modifiers);
   void HandleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);

@@ -16,28 +16,44 @@
 namespace design {
 
 namespace {
+
 template <class Element>
-void add(const char* className) {
-  RegisterElementClass(QLatin1String(className), [](QObject* owner) { return new Element(owner); });
+TGGraphicControl* make(QObject* owner) {
+  return new Element(owner);
 }
+
+struct ElementClass {
+  const char* name;
+  TGGraphicControl* (*factory)(QObject*);
+};
+
+const ElementClass kClasses[] = {
+    {"TGPLabel", make<TGPLabel>},
+    {"TGPDLabel", make<TGPDLabel>},
+    {"TGCounterLabel", make<TGCounterLabel>},
+    {"TGSymbolLabel", make<TGSymbolLabel>},
+    {"TGDateTimeLabel", make<TGDateTimeLabel>},
+    {"TGPageNumberLabel", make<TGPageNumberLabel>},
+    {"TGMultiLineLabel", make<TGMultiLineLabel>},
+    {"TGDMultiLineLabel", make<TGDMultiLineLabel>},
+    {"TGDMultiLineAddressLabel", make<TGDMultiLineAddressLabel>},
+    {"TGImage", make<TGImage>},
+    {"TGLabelShapes", make<TGLabelShapes>},
+    {"Trpshapes", make<Trpshapes>},
+    {"TGLineShape", make<TGLineShape>},
+    {"TGPostNetBarCode", make<TGPostNetBarCode>},
+    {"TGFIMBarCode", make<TGFIMBarCode>},
+};
+
 }  // namespace
 
 void RegisterElementClasses() {
-  add<TGPLabel>("TGPLabel");
-  add<TGPDLabel>("TGPDLabel");
-  add<TGCounterLabel>("TGCounterLabel");
-  add<TGSymbolLabel>("TGSymbolLabel");
-  add<TGDateTimeLabel>("TGDateTimeLabel");
-  add<TGPageNumberLabel>("TGPageNumberLabel");
-  add<TGMultiLineLabel>("TGMultiLineLabel");
-  add<TGDMultiLineLabel>("TGDMultiLineLabel");
-  add<TGDMultiLineAddressLabel>("TGDMultiLineAddressLabel");
-  add<TGImage>("TGImage");
-  add<TGLabelShapes>("TGLabelShapes");
-  add<Trpshapes>("Trpshapes");
-  add<TGLineShape>("TGLineShape");
-  add<TGPostNetBarCode>("TGPostNetBarCode");
-  add<TGFIMBarCode>("TGFIMBarCode");
+  for (const ElementClass& c : kClasses) RegisterElementClass(QLatin1String(c.name), c.factory);
+}
+
+void RegisterElementClasses(const QStringList& names) {
+  for (const ElementClass& c : kClasses)
+    if (names.contains(QLatin1String(c.name))) RegisterElementClass(QLatin1String(c.name), c.factory);
 }
 
 }  // namespace design
