@@ -251,10 +251,11 @@ void TGBasePanel::mousePressEvent(QMouseEvent* e) {
 
 void TGBasePanel::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
-  if (handle_->Visible() && (handle_->HasCapture() || handle_->Bounds().contains(p))) {
-    handle_->MouseMove(e->buttons(), e->modifiers(), p - handle_->Bounds().topLeft());
-  } else if (rubberOn_) {
+  // The panel holds the mouse while its rubber band is out.
+  if (rubberOn_) {
     PanelMouseMove(p);
+  } else if (handle_->Visible() && (handle_->HasCapture() || handle_->Bounds().contains(p))) {
+    handle_->MouseMove(e->buttons(), e->modifiers(), p - handle_->Bounds().topLeft());
   } else if (TGGraphicControl* element = ElementAt(p)) {
     ElementMouseMove(element, p);
   } else {
@@ -264,7 +265,8 @@ void TGBasePanel::mouseMoveEvent(QMouseEvent* e) {
 
 void TGBasePanel::mouseReleaseEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
-  if (handle_->Visible() && (handle_->HasCapture() || handle_->Bounds().contains(p)))
+  if (rubberOn_) PassRelease(e->button(), e->modifiers(), p);
+  else if (handle_->Visible() && (handle_->HasCapture() || handle_->Bounds().contains(p)))
     handle_->MouseUp(e->button(), e->modifiers(), p - handle_->Bounds().topLeft());
   else
     PassRelease(e->button(), e->modifiers(), p);
