@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -88,6 +89,35 @@ TEST_F(PanelTest, SelectingAndDragging) {
   EXPECT_EQ(panel.ScreenCursor(), TGBasePanel::SizeNWSE);
   drag(corner, {20, 10});
   EXPECT_EQ(e->BoundsRect().size(), before.size() + QSize(20 - 3, 10 - 3));
+}
+
+TEST_F(PanelTest, PressingAnUnselectedElementDragsIt) {
+  TGGraphicControl* e = add(20, 20, 100, 30);
+  designtest::press(&panel, {70, 35});  // selects it and hands the mouse to the handle
+  ticks.advance(5);
+  designtest::moveTo(&panel, {71, 35});
+  EXPECT_FALSE(panel.Handle()->Dragging());  // not within 10 milliseconds
+  ticks.advance(20);
+  designtest::moveTo(&panel, {72, 35});
+  EXPECT_TRUE(panel.Handle()->Dragging());  // the drag starts here
+  designtest::moveTo(&panel, {82, 40});
+  EXPECT_FALSE(panel.Handle()->DragFrame().isNull());
+  EXPECT_EQ(e->BoundsRect().topLeft(), QPoint(20, 20));  // nothing moves before the release
+  ticks.advance(200);
+  designtest::release(&panel, {82, 40});
+  settle();
+  EXPECT_EQ(e->BoundsRect().topLeft(), QPoint(28, 23));
+
+  // A double-click ends the drag its first click started.
+  designtest::press(&panel, {75, 40});
+  designtest::sendMouse(&panel, QEvent::MouseButtonDblClick, {75, 40});
+  EXPECT_EQ(panel.LastPopup(), e->Menu());
+  e->Menu()->hide();
+  designtest::moveTo(&panel, {95, 60});
+  ticks.advance(300);
+  designtest::release(&panel, {95, 60});
+  settle();
+  EXPECT_EQ(e->BoundsRect().topLeft(), QPoint(28, 23));
 }
 
 TEST_F(PanelTest, LockedAndMultipleSelections) {
@@ -187,6 +217,10 @@ TEST_F(PanelTest, ClipboardFile) {
   ASSERT_EQ(all.size(), 4u);
   for (std::size_t i = 1; i < all.size(); ++i) EXPECT_EQ(all[i]->BoundsRect().topLeft(), QPoint(35, 35));
   EXPECT_EQ(panel.selectedElements(), std::vector<TGGraphicControl*>{a});  // pasted elements are not selected
+
+  // The clipboard outlives other panels; it goes with the last one.
+  { TGBasePanel printingPanel; }
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(TGBasePanel::ClipboardPath())));
 
   const int before = changes;
   designtest::key(&panel, Qt::Key_Delete);
