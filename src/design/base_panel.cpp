@@ -217,8 +217,10 @@ void TGBasePanel::FreeElement(TGGraphicControl* e) {
   handle_->Unselect(e);
   auto it = std::find(children_.begin(), children_.end(), e);
   if (it != children_.end()) children_.erase(it);
-  // Its own menu may be running: it goes once the current event is over.
+  // Its own menu may be running: it goes once the current event is over,
+  // and meanwhile leaves its name to new elements.
   e->SetPanel(nullptr);
+  e->SetName(QString());
   e->deleteLater();
   update();
 }
