@@ -2,6 +2,7 @@
 // locking and selecting, placing new elements, zoom, and layout files.
 #include <QAction>
 #include <QCoreApplication>
+#include <QSet>
 #include <cmath>
 #include <filesystem>
 
@@ -149,11 +150,11 @@ void TGBasePanel::ChooseFontForSelection() {
 }
 
 QString TGBasePanel::UniqueName(const QString& prefix) const {
+  QSet<QString> taken;
+  for (const QObject* c : owner_->children()) taken.insert(c->objectName());
   for (int n = 1; n <= 1000; ++n) {
     const QString name = prefix + QString::number(n);
-    bool taken = false;
-    for (const QObject* c : owner_->children()) taken = taken || c->objectName() == name;
-    if (!taken) return name;
+    if (!taken.contains(name)) return name;
   }
   return QString();
 }

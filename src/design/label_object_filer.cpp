@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <QSet>
+
 #include "element_registry.h"
 #include "platform/ansi_text.h"
 
@@ -55,16 +57,12 @@ bool readFile(const std::string& path, std::string& bytes) {
 
 // The first "Component" + n, n from 0 to 1000, that no component of the owner has.
 QString freeComponentName(QObject* owner, const QString& storedName) {
+  QSet<QString> taken;
+  if (owner)
+    for (QObject* child : owner->children()) taken.insert(child->objectName());
   for (int n = 0; n <= 1000; ++n) {
     const QString name = QStringLiteral("Component") + QString::number(n);
-    bool taken = false;
-    if (owner)
-      for (QObject* child : owner->children())
-        if (child->objectName() == name) {
-          taken = true;
-          break;
-        }
-    if (!taken) return name;
+    if (!taken.contains(name)) return name;
   }
   return storedName;
 }
