@@ -10,6 +10,7 @@
 #include "at_ppi.h"
 #include "every_kind.h"
 #include "fake_panel.h"
+#include "platform/home.h"
 #include "platform/print/print_job.h"
 
 using namespace design;
@@ -52,10 +53,12 @@ TEST(ElementPrinting, TextAndGraphicsLandWhereTheLayoutPutsThem) {
   AtPpi at(96);
   designtest::FakePanel panel;
   panel.isPrinting = true;
-  panel.fields = {{"LNAME", 'C', "Last Name"}};
+  panel.fields = {{"LNAME", 'C', "Last Name"}, {"MEMO", 'M', "MEMO"}};
+  platform::setNow([] { return platform::DateTime{2026, 12, 11, 9, 30, 0}; });
   panel.record = {{"LNAME", "Cole   "}, {"FNAME", "Ann"}, {"MIDDLE", ""}, {"PREFIX", ""}, {"TITLE", ""},
                   {"ORG", ""}, {"STREET", "12 Elm St"}, {"STREET2", ""}, {"CITY", "Boise"}, {"STATE", "ID"},
-                  {"ZIP", "83702"}, {"COUNTRY", ""}, {"PHONE", ""}};
+                  {"ZIP", "83702"}, {"COUNTRY", ""}, {"PHONE", ""},
+                  {"MEMO", "Partridge\r\nPear"}};
 
   auto* text = panel.place<TGPLabel>();
   text->SetCaption(QStringLiteral("Quillvane"));
@@ -76,6 +79,19 @@ TEST(ElementPrinting, TextAndGraphicsLandWhereTheLayoutPutsThem) {
   box->SetBounds(384, 96, 96, 48);
   auto* line = panel.place<TGLineShape>();
   line->SetBounds(384, 240, 192, 10);
+  auto* symbol = panel.place<TGSymbolLabel>();
+  symbol->SetCaption(QStringLiteral("J"));
+  symbol->SetBounds(672, 384, 60, 60);
+  auto* stamp = panel.place<TGDateTimeLabel>();
+  stamp->SetBounds(480, 576, 300, 33);
+  auto* pageNumber = panel.place<TGPageNumberLabel>();
+  pageNumber->SetBounds(96, 576, 60, 33);
+  auto* lines = panel.place<TGMultiLineLabel>();
+  lines->SetItems({QStringLiteral("Twelve"), QStringLiteral("Drummers")});
+  lines->SetBounds(96, 672, 200, 60);
+  auto* memo = panel.place<TGDMultiLineLabel>();
+  memo->SetDataFieldDescript(QStringLiteral("MEMO"));
+  memo->SetBounds(480, 672, 200, 60);
   auto* picture = panel.place<TGImage>();
   QImage red(4, 4, QImage::Format_RGB32);
   red.fill(qRgb(0, 0, 0));
@@ -97,14 +113,27 @@ TEST(ElementPrinting, TextAndGraphicsLandWhereTheLayoutPutsThem) {
   const struct {
     const char* word;
     double left, top;  // points: the element's corner
-  } placed[] = {{"Quillvane", 72, 72}, {"Cole", 72, 144}, {"Ann", 72, 216}, {"Boise", 72, 216}, {"0001", 360, 360}};
+  } placed[] = {{"Quillvane", 72, 72}, {"Cole", 72, 144},      {"Ann", 72, 216},       {"Boise", 72, 216},
+                {"0001", 360, 360},     {"\u263A", 504, 288},   {"1", 72, 432},         {"Twelve", 72, 504},
+                {"Drummers", 72, 504},  {"Partridge", 360, 504}, {"Pear", 360, 504}};
+  platform::setNow(nullptr);
   for (const auto& p : placed) {
-    const Word* w = find(words, QString::fromLatin1(p.word));
+    const Word* w = find(words, QString::fromUtf8(p.word));
     ASSERT_NE(w, nullptr) << p.word;
     EXPECT_NEAR(w->box.left(), p.left, 3) << p.word;
     EXPECT_GE(w->box.top(), p.top - 1) << p.word;
     EXPECT_LT(w->box.top(), p.top + 30) << p.word;
   }
+  // The stamp prints the clock's date in the system's short format, from the element's corner.
+  QStringList dateWords;
+  double stampLeft = 1e9;
+  for (const Word& w : words)
+    if (w.box.left() >= 359 && w.box.top() >= 431 && w.box.top() < 450) {
+      dateWords << w.text;
+      stampLeft = std::min(stampLeft, w.box.left());
+    }
+  EXPECT_TRUE(dateWords.join(' ').contains(QStringLiteral("26"))) << dateWords.join(' ').toStdString();
+  EXPECT_NEAR(stampLeft, 360, 3);
   // The address block's lines follow each other, 120 % of the point size apart.
   const Word* ann = find(words, "Ann");
   const Word* street = find(words, "12");
