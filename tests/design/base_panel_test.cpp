@@ -81,6 +81,14 @@ TEST_F(PanelTest, SelectingAndDragging) {
   drag({70, 30}, {40, 40}, 100);
   EXPECT_EQ(e->BoundsRect(), before);
 
+  // A release outside the panel acts at the nearest point on it.
+  e->SetBounds(20, 20, 100, 30);
+  settle();
+  drag({70, 35}, {-120, -85});
+  EXPECT_EQ(e->BoundsRect().topLeft(), QPoint(20 - 70 - 2, 20 - 35 - 2));
+  e->SetBounds(20, 20, 100, 30);
+  settle();
+
   // The bottom-right corner resizes: by (dx - 3, dy - 3) at pitch 1.
   const QRect h = panel.Handle()->Bounds();
   const QPoint corner = QPoint(h.width() - 1, h.height() - 1) + h.topLeft();
