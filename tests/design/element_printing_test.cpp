@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "at_ppi.h"
+#include "../print/pdf_words.h"
 #include "every_kind.h"
 #include "fake_panel.h"
 #include "platform/home.h"
@@ -18,32 +18,8 @@ using designtest::AtPpi;
 
 namespace {
 
-struct Word {
-  QString text;
-  QRectF box;  // points
-};
-
-// The words of a PDF's first page with their boxes, as pdftotext -bbox gives them.
-std::vector<Word> pdfWords(const QString& pdf) {
-  QProcess p;
-  p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
-  p.waitForFinished(60000);
-  std::vector<Word> words;
-  static const QRegularExpression word(
-      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-  for (auto m = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); m.hasNext();) {
-    auto w = m.next();
-    words.push_back({w.captured(5), QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
-                                           QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
-  }
-  return words;
-}
-
-const Word* find(const std::vector<Word>& words, const QString& text) {
-  for (const Word& w : words)
-    if (w.text == text) return &w;
-  return nullptr;
-}
+using printtest::findWord;
+using printtest::PdfWord;
 
 bool dark(const QImage& page, int x, int y) { return qGray(page.pixel(x, y)) < 128; }
 
@@ -109,41 +85,41 @@ TEST(ElementPrinting, TextAndGraphicsLandWhereTheLayoutPutsThem) {
   };
   ASSERT_TRUE(job.runToPdf(pdf));
 
-  const auto words = pdfWords(pdf);
+  const auto words = printtest::pdfWords(pdf);
   const struct {
     const char* word;
-    double left, top;  // points: the element's corner
-  } placed[] = {{"Quillvane", 72, 72}, {"Cole", 72, 144},      {"Ann", 72, 216},       {"Boise", 72, 216},
-                {"0001", 360, 360},     {"\u263A", 504, 288},   {"1", 72, 432},         {"Twelve", 72, 504},
-                {"Drummers", 72, 504},  {"Partridge", 360, 504}, {"Pear", 360, 504}};
+    double left, top;  // inches: the element's corner
+  } placed[] = {{"Quillvane", 1, 1}, {"Cole", 1, 2},     {"Ann", 1, 3},       {"Boise", 1, 3},
+                {"0001", 5, 5},      {"\u263A", 7, 4},   {"1", 1, 6},         {"Twelve", 1, 7},
+                {"Drummers", 1, 7},  {"Partridge", 5, 7}, {"Pear", 5, 7}};
   platform::setNow(nullptr);
   for (const auto& p : placed) {
-    const Word* w = find(words, QString::fromUtf8(p.word));
+    const PdfWord* w = findWord(words, QString::fromUtf8(p.word));
     ASSERT_NE(w, nullptr) << p.word;
-    EXPECT_NEAR(w->box.left(), p.left, 3) << p.word;
-    EXPECT_GE(w->box.top(), p.top - 1) << p.word;
-    EXPECT_LT(w->box.top(), p.top + 30) << p.word;
+    EXPECT_NEAR(w->box.left(), p.left, 0.04) << p.word;
+    EXPECT_GE(w->box.top(), p.top - 0.015) << p.word;
+    EXPECT_LT(w->box.top(), p.top + 0.4) << p.word;
   }
   // The stamp prints the clock's date in the system's short format, from the element's corner.
   QStringList dateWords;
   double stampLeft = 1e9;
-  for (const Word& w : words)
-    if (w.box.left() >= 359 && w.box.top() >= 431 && w.box.top() < 450) {
+  for (const PdfWord& w : words)
+    if (w.box.left() >= 4.98 && w.box.top() >= 5.98 && w.box.top() < 6.25) {
       dateWords << w.text;
       stampLeft = std::min(stampLeft, w.box.left());
     }
   EXPECT_TRUE(dateWords.join(' ').contains(QStringLiteral("26"))) << dateWords.join(' ').toStdString();
-  EXPECT_NEAR(stampLeft, 360, 3);
+  EXPECT_NEAR(stampLeft, 5, 0.04);
   // The address block's lines follow each other, 120 % of the point size apart.
-  const Word* ann = find(words, "Ann");
-  const Word* street = find(words, "12");
+  const PdfWord* ann = findWord(words, "Ann");
+  const PdfWord* street = findWord(words, "12");
   ASSERT_TRUE(ann && street);
-  EXPECT_NEAR(street->box.top() - ann->box.top(), 12, 0.5);
+  EXPECT_NEAR((street->box.top() - ann->box.top()) * 72, 12, 0.5);
   // Turned text runs upwards: a tall, narrow box at the element's left edge.
-  const Word* sideways = find(words, "Sideways");
+  const PdfWord* sideways = findWord(words, "Sideways");
   ASSERT_NE(sideways, nullptr);
   EXPECT_GT(sideways->box.height(), sideways->box.width());
-  EXPECT_NEAR(sideways->box.left(), 672 * 0.75, 20);
+  EXPECT_NEAR(sideways->box.left(), 7, 0.3);
 
   // At 96 dpi one design pixel is one dot.
   QProcess render;

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "pdf_words.h"
 #include "platform/print/print_job.h"
 #include "../xbase/test_support.h"
 
@@ -13,32 +14,8 @@ using namespace print;
 
 namespace {
 
-struct Word {
-  QString text;
-  double xMin, yMin, xMax, yMax;  // inches
-};
-
-// The words of a PDF page with their boxes, as pdftotext -bbox reports them.
-std::vector<Word> wordsOf(const QString& pdf) {
-  QProcess p;
-  p.start("pdftotext", {"-bbox", pdf, "-"});
-  p.waitForFinished(30000);
-  QString html = QString::fromUtf8(p.readAllStandardOutput());
-  std::vector<Word> words;
-  QRegularExpression re(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-  for (auto it = re.globalMatch(html); it.hasNext();) {
-    auto m = it.next();
-    words.push_back({m.captured(5), m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
-                     m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72});
-  }
-  return words;
-}
-
-const Word* find(const std::vector<Word>& words, const QString& text) {
-  for (const Word& w : words)
-    if (w.text == text) return &w;
-  return nullptr;
-}
+using printtest::findWord;
+using printtest::pdfWords;
 
 QImage rasterize(const QString& pdf, int dpi, const QString& prefix) {
   QProcess p;
@@ -84,14 +61,14 @@ TEST(Canvas, PrintedPagesPutThingsWhereTheyWereAsked) {
   job.onPrint = testPage;
   ASSERT_TRUE(job.runToPdf(pdf));
 
-  std::vector<Word> words = wordsOf(pdf);
-  const Word* marker = find(words, "Marker");
+  std::vector<printtest::PdfWord> words = pdfWords(pdf);
+  const printtest::PdfWord* marker = findWord(words, "Marker");
   ASSERT_NE(marker, nullptr);
-  EXPECT_NEAR(marker->xMin, 1.0, 0.01);
-  EXPECT_NEAR(marker->yMin, 2.0, 0.01);
-  const Word* righty = find(words, "Righty");
+  EXPECT_NEAR(marker->box.left(), 1.0, 0.01);
+  EXPECT_NEAR(marker->box.top(), 2.0, 0.01);
+  const printtest::PdfWord* righty = findWord(words, "Righty");
   ASSERT_NE(righty, nullptr);
-  EXPECT_NEAR(righty->xMax, 6.0, 0.01);
+  EXPECT_NEAR(righty->box.right(), 6.0, 0.01);
 
   // 100 dots per inch: the rectangle's left edge is 10 dots thick; the cell is half grey.
   QImage page = rasterize(pdf, 100, dir.filePath("page"));
@@ -121,6 +98,34 @@ TEST(Canvas, ThePreviewShowsWhatTheFileGets) {
     for (int x = 0; x < preview.width(); ++x)
       differing += std::abs(qGray(preview.pixel(x, y)) - qGray(fromPdf.pixel(x, y))) > 96;
   EXPECT_LT(differing, preview.width() * preview.height() / 1000) << differing << " pixels differ";
+}
+
+// Turned text keeps its top-left reference point: the baseline lies one
+// ascent away in the text's own downward direction.
+TEST(Canvas, TurnedTextKeepsItsReferencePoint) {
+  PageStream stream;
+  PrintJob job;
+  double ascent = 0;
+  job.onPrint = [&](Canvas& c) {
+    FontSpec f;
+    f.size = 20;
+    for (double angle : {0.0, 90.0, 180.0, 270.0}) {
+      f.rotation = angle;
+      c.setFont(f);
+      ascent = c.ascent();
+      c.textAt(2.0, 3.0, "Turn");
+    }
+  };
+  ASSERT_TRUE(job.runToStream(stream));
+  std::vector<QPointF> baselines;
+  for (const Op& op : stream.page(0).ops)
+    if (const auto* t = std::get_if<op::Text>(&op)) baselines.push_back(t->baseline);
+  ASSERT_EQ(baselines.size(), 4u);
+  const QPointF expected[] = {{2.0, 3.0 + ascent}, {2.0 + ascent, 3.0}, {2.0, 3.0 - ascent}, {2.0 - ascent, 3.0}};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_NEAR(baselines[i].x(), expected[i].x(), 1e-9) << i;
+    EXPECT_NEAR(baselines[i].y(), expected[i].y(), 1e-9) << i;
+  }
 }
 
 TEST(Canvas, SectionsLinesAndTabs) {
