@@ -278,6 +278,7 @@ void TGBasePanel::mouseDoubleClickEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   if (handle_->Visible() && handle_->Bounds().contains(p)) handle_->DblClick();
   else if (TGGraphicControl* element = ElementAt(p)) ElementDblClick(element);
+  if (OnDblClick) OnDblClick();
 }
 
 void TGBasePanel::PassPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p) {
@@ -285,11 +286,11 @@ void TGBasePanel::PassPress(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   else PanelMouseDown(button, modifiers, p);
 }
 
-void TGBasePanel::PassRelease(Qt::MouseButton, Qt::KeyboardModifiers modifiers, QPoint p) {
-  PanelMouseUp(p, modifiers);
+void TGBasePanel::PassRelease(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p) {
+  PanelMouseUp(p, modifiers, button);
 }
 
-void TGBasePanel::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint p) {
+void TGBasePanel::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p) {
   rubber_ = QRect(p, p);
   if (button == Qt::LeftButton) {
     rubberOn_ = true;
@@ -297,17 +298,23 @@ void TGBasePanel::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
   } else {
     PopupMenu(menu_.get());
   }
+  if (OnMouseDown) OnMouseDown(button, modifiers, p);
 }
 
 void TGBasePanel::PanelMouseMove(QPoint p) {
-  if (!rubberOn_) return;
-  SetScreenCursor(HandPoint);
-  rubber_.setBottomRight(p);
-  update();
+  if (rubberOn_) {
+    SetScreenCursor(HandPoint);
+    rubber_.setBottomRight(p);
+    update();
+  }
+  if (OnMouseMove) OnMouseMove(p);
 }
 
-void TGBasePanel::PanelMouseUp(QPoint p, Qt::KeyboardModifiers modifiers) {
-  if (!rubberOn_) return;
+void TGBasePanel::PanelMouseUp(QPoint p, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
+  if (!rubberOn_) {
+    if (OnMouseUp) OnMouseUp(button, modifiers, p);
+    return;
+  }
   rubber_.setBottomRight(p);
   const int left = std::min(rubber_.left(), rubber_.right()), right = std::max(rubber_.left(), rubber_.right());
   const int top = std::min(rubber_.top(), rubber_.bottom()), bottom = std::max(rubber_.top(), rubber_.bottom());
@@ -322,6 +329,7 @@ void TGBasePanel::PanelMouseUp(QPoint p, Qt::KeyboardModifiers modifiers) {
     if (DroppedObjectEvent) DroppedObjectEvent(rect);
   }
   if (pointing_) SetScreenCursor(Default);
+  if (OnMouseUp) OnMouseUp(button, modifiers, p);
 }
 
 void TGBasePanel::SelectInRect(QRect rect, bool shift) {
@@ -412,6 +420,7 @@ void TGBasePanel::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
   else if (ctrl && key == Qt::Key_V) SelectionClipboardOp(ClipboardOperation::Paste);
   else if (ctrl && key == Qt::Key_X) SelectionClipboardOp(ClipboardOperation::Cut);
   else if (key == Qt::Key_Delete) SelectionClipboardOp(ClipboardOperation::Delete);
+  if (OnKeyDown) OnKeyDown(key, modifiers);
 }
 
 }  // namespace design

@@ -54,6 +54,12 @@ class TGBasePanel : public QWidget, public ElementPanel {
   void SetSnapToGrid(bool value);
   std::function<void(QRect&)> DroppedObjectEvent;
   std::function<void(TGBasePanel*)> LabelChangedEvent;
+  // Raised after the panel's own handling of a press, move or release on
+  // the sheet, a double-click, or a key.
+  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnMouseDown, OnMouseUp;
+  std::function<void(QPoint)> OnMouseMove;
+  std::function<void()> OnDblClick;
+  std::function<void(int key, Qt::KeyboardModifiers)> OnKeyDown;
 
   // The font new text elements and the "Font" dialog start from.
   const ElementFont& PanelFont() const { return font_; }
@@ -101,7 +107,7 @@ class TGBasePanel : public QWidget, public ElementPanel {
   // The panel's own mouse (empty sheet), the handle's presses and what it passes on.
   virtual void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
   void PanelMouseMove(QPoint p);
-  void PanelMouseUp(QPoint p, Qt::KeyboardModifiers modifiers);
+  void PanelMouseUp(QPoint p, Qt::KeyboardModifiers modifiers, Qt::MouseButton button = Qt::LeftButton);
   void HandleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
   void PassPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
   void PassRelease(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);

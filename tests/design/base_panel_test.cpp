@@ -187,6 +187,8 @@ TEST_F(PanelTest, RubberBand) {
   TGGraphicControl* a = add(20, 20, 40, 20);
   TGGraphicControl* b = add(100, 100, 40, 20);
   TGGraphicControl* c = add(200, 20, 40, 20);
+  int releases = 0;
+  panel.OnMouseUp = [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { ++releases; };
   auto band = [&](QPoint from, QPoint to, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     designtest::moveTo(&panel, from, Qt::NoButton);  // the handle lets the mouse go
     designtest::press(&panel, from, Qt::LeftButton, mods);
@@ -198,6 +200,7 @@ TEST_F(PanelTest, RubberBand) {
   const auto down = band({10, 10}, {150, 110});
   EXPECT_EQ(std::set<TGGraphicControl*>(down.begin(), down.end()), (std::set<TGGraphicControl*>{a, b}));
   panel.clearSelection();
+  EXPECT_EQ(releases, 1);  // raised after the panel's own handling
   const auto up = band({150, 110}, {10, 10});
   EXPECT_EQ(std::set<TGGraphicControl*>(up.begin(), up.end()), (std::set<TGGraphicControl*>{a, b}));
   EXPECT_EQ(panel.RubberBand(), QRect());
