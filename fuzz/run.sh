@@ -17,8 +17,10 @@ for target in dbf memo expression index layout; do
   echo "== fuzz_$target for ${seconds}s"
   # Fontconfig keeps its caches to the end of the process: no leak check where fonts are used.
   extra=()
-  if [ "$target" = layout ]; then extra=(-detect_leaks=0); fi
-  build-fuzz/fuzz/fuzz_$target "$work" "fuzz/corpus/$target" "${extra[@]}" -max_total_time="$seconds" \
+  leaks=1
+  if [ "$target" = layout ]; then extra=(-detect_leaks=0); leaks=0; fi
+  ASAN_OPTIONS="detect_leaks=$leaks" build-fuzz/fuzz/fuzz_$target "$work" "fuzz/corpus/$target" "${extra[@]}" \
+    -max_total_time="$seconds" \
     -artifact_prefix="fuzz/findings/$target-" -max_len=65536 -timeout=10 -print_final_stats=1 2>&1 \
     | grep -E "^(==|#[0-9]+ *DONE|stat::number_of_executed_units|SUMMARY|ERROR)" || true
   if ls fuzz/findings/$target-* >/dev/null 2>&1; then status=1; fi
