@@ -62,9 +62,11 @@ void TGGraphicControl::SetScale(float x) {
   const float r = x / scale_;
   const double rd = r;
   const QRect b = bounds_;
+  // The new zoom is in force while the bounds report runs, so that kinds
+  // that size themselves from their text (symbols) measure at it.
+  scale_ = x;
   SetBounds(RoundHalfEven(b.left() * rd), RoundHalfEven(b.top() * rd), RoundHalfEven(b.width() * rd),
             RoundHalfEven(b.height() * rd));
-  scale_ = x;
 }
 
 void TGGraphicControl::NotifyChanged() {

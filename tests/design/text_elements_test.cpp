@@ -268,6 +268,11 @@ TEST(Symbol, SizedToItsGlyphAndChosenInTheSelector) {
   EXPECT_EQ(opened, '[' - 32);
   EXPECT_EQ(symbol->Caption(), QStringLiteral("J"));
   EXPECT_EQ(symbol->Width(), int(std::trunc(1.1 * symbol->TextWidth("J"))));
+  // Zoomed, it is 110 % of the zoomed glyph.
+  const int unzoomed = symbol->Width();
+  symbol->SetScale(2.0f);
+  EXPECT_EQ(symbol->Width(), int(std::trunc(1.1 * symbol->TextWidth("J"))));
+  EXPECT_GT(symbol->Width(), unzoomed * 3 / 2);
 }
 
 TEST(Stamps, DateTimeAndPageNumber) {

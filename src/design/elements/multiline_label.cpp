@@ -56,7 +56,7 @@ TGMultiLineBaseLabel::TGMultiLineBaseLabel(QObject* owner) : TGGraphicControl(ow
 
 void TGMultiLineBaseLabel::SetItems(const QStringList& lines) {
   items_ = lines;
-  if (wordWrap_) wrapped_ = WrapLines(items_, ScreenFont(), Width());
+  if (wordWrap_) wrapped_ = WrapLines(items_, ScreenFont(), WrapWidth());
   Repaint();
 }
 
@@ -80,7 +80,7 @@ void TGMultiLineBaseLabel::SetWordWrap(bool value) {
 }
 
 void TGMultiLineBaseLabel::Rewrap() {
-  wrapped_ = WrapLines(items_, ScreenFont(), Width());
+  wrapped_ = WrapLines(items_, ScreenFont(), WrapWidth());
   Repaint();
 }
 
@@ -271,7 +271,7 @@ void TGDMultiLineLabel::RefreshData() {
       if (!text.isEmpty()) {
         QStringList paragraphs = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
         if (paragraphs.size() > 1 && paragraphs.back().isEmpty()) paragraphs.removeLast();
-        lines = WordWrap() ? WrapLines(paragraphs, ScreenFont(), Width()) : paragraphs;
+        lines = WordWrap() ? WrapLines(paragraphs, ScreenFont(), WrapWidth()) : paragraphs;
       }
     } else {
       lines << QLatin1Char('[') + fieldDescript_ + QLatin1Char(']');

@@ -56,6 +56,9 @@ class TGMultiLineBaseLabel : public TGGraphicControl {
   void SetItemsQuietly(const QStringList& lines) { items_ = lines; }
   void SetWrappedLines(const QStringList& lines) { wrapped_ = lines; }
   QFont ScreenFont() const { return font_.screenFont(Scale()); }
+  // Lines wrap a pixel inside each edge, as in an edit box, so that
+  // right-aligned and centred lines keep clear of the element's edges.
+  int WrapWidth() const { return Width() - 2; }
   void AddWordWrapEntry();
 
  private:
