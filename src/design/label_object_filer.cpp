@@ -55,14 +55,15 @@ bool readFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-// The first "Component" + n, n from 0 to 1000, that no component of the owner has.
-QString freeComponentName(QObject* owner, const QString& storedName) {
-  QSet<QString> taken;
-  if (owner)
-    for (QObject* child : owner->children()) taken.insert(child->objectName());
+// The first "Component" + n, n from 0 to 1000, that no component of the
+// owner has (`taken` holds their names and takes the one given).
+QString freeComponentName(QSet<QString>& taken, const QString& storedName) {
   for (int n = 0; n <= 1000; ++n) {
     const QString name = QStringLiteral("Component") + QString::number(n);
-    if (!taken.contains(name)) return name;
+    if (!taken.contains(name)) {
+      taken.insert(name);
+      return name;
+    }
   }
   return storedName;
 }
@@ -93,6 +94,9 @@ void TGLabelObjectFiler::SaveElement(const TGGraphicControl& element, const std:
 std::vector<TGGraphicControl*> TGLabelObjectFiler::ReadElements(LayoutReader& reader, QObject* owner,
                                                                 ElementPanel& panel, QPoint offset) {
   std::vector<TGGraphicControl*> read;
+  QSet<QString> taken;
+  if (owner)
+    for (const QObject* child : owner->children()) taken.insert(child->objectName());
   auto buildMenus = [&] {
     for (TGGraphicControl* e : read) e->BuildMenu();
   };
@@ -103,7 +107,7 @@ std::vector<TGGraphicControl*> TGLabelObjectFiler::ReadElements(LayoutReader& re
       if (!e) throw LayoutError("Class " + stored.className + " not found");
       std::unique_ptr<TGGraphicControl> pending(e);
       const QString storedName = platform::fromFileText(stored.name);
-      e->SetName(freeComponentName(owner, storedName));
+      e->SetName(freeComponentName(taken, storedName));
       e->SetPanel(&panel);
       e->SetReading(true);
       for (const StoredProperty& p : stored.properties)
