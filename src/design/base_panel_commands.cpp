@@ -96,6 +96,7 @@ void TGBasePanel::SelectionClipboardOp(ClipboardOperation op) {
     else if (now < lastPaste_ + 1000) return;
     TGLabelObjectFiler::PasteLayout(owner_, *this, ClipboardPath());
     HookAll();
+    RefreshDataValues();  // pasted data fields show the current record at once
     RaiseLabelChanged();
     processPendingEvents();
     lastPaste_ = now;
