@@ -58,6 +58,8 @@ TGBasePanel::TGBasePanel(QObject* owner, QWidget* parent)
 }
 
 TGBasePanel::~TGBasePanel() {
+  // Elements owned by a form outlive their panel: they no longer have one.
+  for (TGGraphicControl* e : children_) e->SetPanel(nullptr);
   // The clipboard lasts while any design panel of the run is alive.
   if (--livePanels == 0) {
     std::error_code ignored;
