@@ -302,8 +302,11 @@ CompactTag::Position CompactTag::step(Position p, bool forward) {
       continue;
     }
     std::size_t i = forward ? 0 : node->count() - 1;
-    int order = compare(node->key(i, L), node->recnos[i], edgeKey.data(), L, edgeRecno);
-    if (haveEdge && (forward ? order <= 0 : order >= 0)) corrupt("keys out of order between leaves");
+    // Without a key at the start position there is nothing to compare with.
+    if (haveEdge) {
+      const int order = compare(node->key(i, L), node->recnos[i], edgeKey.data(), L, edgeRecno);
+      if (forward ? order <= 0 : order >= 0) corrupt("keys out of order between leaves");
+    }
     return {to, uint32_t(i)};
   }
   corrupt("a loop in the sibling pointers");
