@@ -196,7 +196,9 @@ class TGBasePanel : public QWidget, public ElementPanel {
   QMenu* lastPopup_ = nullptr;
   int64_t lastPaste_ = 0;
   bool refitPosted_ = false;
-  QAction* menuEntries_[26] = {};
+  // When each panel menu entry is enabled, checked as the menu opens.
+  enum class EnabledWhen { Always, Selection, AnyElement, ClipboardFile };
+  std::vector<std::pair<QAction*, EnabledWhen>> menuRules_;
 };
 
 }  // namespace design

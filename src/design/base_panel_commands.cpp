@@ -16,58 +16,55 @@ namespace design {
 void TGBasePanel::buildMenu() {
   menu_ = std::make_unique<QMenu>();
   connect(menu_.get(), &QMenu::aboutToShow, this, [this] { menuOpening(); });
+  using Rule = EnabledWhen;
   struct Entry {
     const char* caption;
+    Rule rule;
     std::function<void()> action;
   };
   const std::vector<Entry> entries = {
-      {"Bring To Front", [this] { handle_->BringSelectionToFront(); RaiseLabelChanged(); }},
-      {"Send To Back", [this] { handle_->SendSelectionToBack(); handle_->ClearSelection(); RaiseLabelChanged(); }},
-      {"-", nullptr},
-      {"Cut", [this] { SelectionClipboardOp(ClipboardOperation::Cut); }},
-      {"Copy", [this] { SelectionClipboardOp(ClipboardOperation::Copy); }},
-      {"Paste", [this] { SelectionClipboardOp(ClipboardOperation::Paste); }},
-      {"-", nullptr},
-      {"Delete", [this] { SelectionClipboardOp(ClipboardOperation::Delete); }},
-      {"-", nullptr},
-      {"Align Left", [this] { Align(0); }},
-      {"Align Right", [this] { Align(1); }},
-      {"Align Tops", [this] { Align(2); }},
-      {"Align Bottoms", [this] { Align(3); }},
-      {"-", nullptr},
-      {"Center Vertically", [this] { for (TGGraphicControl* e : handle_->Selection()) e->CenterVertically(); }},
-      {"Center Horizontally", [this] { for (TGGraphicControl* e : handle_->Selection()) e->CenterHorizontally(); }},
-      {"-", nullptr},
-      {"Lock All", [this] { for (TGGraphicControl* e : children_) if (!e->Locked()) e->SetLocked(true); }},
-      {"Unlock All", [this] { for (TGGraphicControl* e : children_) if (e->Locked()) e->SetLocked(false); }},
-      {"-", nullptr},
-      {"Mark All Selectable", [this] { for (TGGraphicControl* e : children_) e->SetUnselectable(false); }},
-      {"Mark All Unselectable", [this] { for (TGGraphicControl* e : children_) e->SetUnselectable(true); }},
-      {"Select All", [this] { SelectAll(); }},
-      {"-", nullptr},
-      {"Font", [this] { ChooseFontForSelection(); }},
+      {"Bring To Front", Rule::Selection, [this] { handle_->BringSelectionToFront(); RaiseLabelChanged(); }},
+      {"Send To Back", Rule::Selection,
+       [this] { handle_->SendSelectionToBack(); handle_->ClearSelection(); RaiseLabelChanged(); }},
+      {"-", Rule::Always, nullptr},
+      {"Cut", Rule::Selection, [this] { SelectionClipboardOp(ClipboardOperation::Cut); }},
+      {"Copy", Rule::Selection, [this] { SelectionClipboardOp(ClipboardOperation::Copy); }},
+      {"Paste", Rule::ClipboardFile, [this] { SelectionClipboardOp(ClipboardOperation::Paste); }},
+      {"-", Rule::Always, nullptr},
+      {"Delete", Rule::Selection, [this] { SelectionClipboardOp(ClipboardOperation::Delete); }},
+      {"-", Rule::Always, nullptr},
+      {"Align Left", Rule::Selection, [this] { Align(0); }},
+      {"Align Right", Rule::Selection, [this] { Align(1); }},
+      {"Align Tops", Rule::Selection, [this] { Align(2); }},
+      {"Align Bottoms", Rule::Selection, [this] { Align(3); }},
+      {"-", Rule::Always, nullptr},
+      {"Center Vertically", Rule::Selection,
+       [this] { for (TGGraphicControl* e : handle_->Selection()) e->CenterVertically(); }},
+      {"Center Horizontally", Rule::Selection,
+       [this] { for (TGGraphicControl* e : handle_->Selection()) e->CenterHorizontally(); }},
+      {"-", Rule::Always, nullptr},
+      {"Lock All", Rule::AnyElement, [this] { for (TGGraphicControl* e : children_) if (!e->Locked()) e->SetLocked(true); }},
+      {"Unlock All", Rule::AnyElement, [this] { for (TGGraphicControl* e : children_) if (e->Locked()) e->SetLocked(false); }},
+      {"-", Rule::Always, nullptr},
+      {"Mark All Selectable", Rule::Always, [this] { for (TGGraphicControl* e : children_) e->SetUnselectable(false); }},
+      {"Mark All Unselectable", Rule::Always, [this] { for (TGGraphicControl* e : children_) e->SetUnselectable(true); }},
+      {"Select All", Rule::Always, [this] { SelectAll(); }},
+      {"-", Rule::Always, nullptr},
+      {"Font", Rule::Selection, [this] { ChooseFontForSelection(); }},
   };
-  int i = 0;
   for (const Entry& e : entries) {
-    if (!e.action) {
-      menu_->addSeparator();
-      continue;
-    }
-    menuEntries_[i++] = menu_->addAction(QString::fromLatin1(e.caption), this, e.action);
+    if (!e.action) menu_->addSeparator();
+    else menuRules_.push_back({menu_->addAction(QString::fromLatin1(e.caption), this, e.action), e.rule});
   }
 }
 
 void TGBasePanel::menuOpening() {
   const bool selection = handle_->SelectedCount() > 0;
-  const bool any = !children_.empty();
-  for (QAction* a : menu_->actions()) {
-    if (a->isSeparator()) continue;
-    const QString t = a->text();
-    if (t == QLatin1String("Paste")) a->setEnabled(std::filesystem::exists(ClipboardPath()));
-    else if (t == QLatin1String("Lock All") || t == QLatin1String("Unlock All")) a->setEnabled(any);
-    else if (t.startsWith(QLatin1String("Mark All")) || t == QLatin1String("Select All")) a->setEnabled(true);
-    else a->setEnabled(selection);
-  }
+  const bool clipboard = std::filesystem::exists(ClipboardPath());
+  for (const auto& [action, rule] : menuRules_)
+    action->setEnabled(rule == EnabledWhen::Always || (rule == EnabledWhen::Selection && selection) ||
+                       (rule == EnabledWhen::AnyElement && !children_.empty()) ||
+                       (rule == EnabledWhen::ClipboardFile && clipboard));
 }
 
 void TGBasePanel::RaiseLabelChanged() {

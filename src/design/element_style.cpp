@@ -77,14 +77,14 @@ QFont ElementFont::screenFont(float scale) const {
 }
 
 print::FontSpec ElementFont::printFont() const {
-  print::FontSpec spec;
-  spec.name = name;
-  spec.size = std::max(1, std::abs(size()));
-  spec.bold = bold;
-  spec.italic = italic;
-  spec.underline = underline;
-  spec.color = toQColor(color);
-  return spec;
+  print::FontSpec out;
+  out.name = name;
+  out.size = std::max(1, std::abs(size()));
+  out.bold = bold;
+  out.italic = italic;
+  out.underline = underline;
+  out.color = toQColor(color);
+  return out;
 }
 
 QFont ElementFont::dialogFont() const {
@@ -152,15 +152,15 @@ QPen ElementPen::screenPen(int w) const {
 }
 
 print::PenSpec ElementPen::printPen(int w) const {
-  print::PenSpec spec;
-  spec.color = toQColor(color);
+  print::PenSpec out;
+  out.color = toQColor(color);
   static const print::PenStyle styles[] = {print::PenStyle::Solid, print::PenStyle::Dash, print::PenStyle::Dot,
                                            print::PenStyle::DashDot, print::PenStyle::DashDotDot,
                                            print::PenStyle::Clear, print::PenStyle::Solid};
-  spec.style = style >= 0 && style < 7 ? styles[style] : print::PenStyle::Solid;
-  spec.mode = mode == 14 ? print::PenMode::Xor : mode == 15 ? print::PenMode::NotXor : print::PenMode::Copy;
-  spec.width = w;
-  return spec;
+  out.style = style >= 0 && style < 7 ? styles[style] : print::PenStyle::Solid;
+  out.mode = mode == 14 ? print::PenMode::Xor : mode == 15 ? print::PenMode::NotXor : print::PenMode::Copy;
+  out.width = w;
+  return out;
 }
 
 void ElementPen::write(LayoutWriter& w) const {
@@ -186,10 +186,10 @@ QBrush ElementBrush::screenBrush() const {
 }
 
 print::BrushSpec ElementBrush::printBrush() const {
-  print::BrushSpec spec;
-  spec.color = toQColor(color);
-  spec.clear = style == 1;
-  return spec;
+  print::BrushSpec out;
+  out.color = toQColor(color);
+  out.clear = style == 1;
+  return out;
 }
 
 void ElementBrush::write(LayoutWriter& w) const {

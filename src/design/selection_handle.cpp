@@ -44,6 +44,16 @@ void TGHandle::setOwnBounds(const QRect& r) {
   panel_->update();
 }
 
+namespace {
+// Handle bounds `h` grown to take in `e`: 2 pixels left and above it, 3 right and below.
+QRect extended(const QRect& h, const TGGraphicControl* e) {
+  const int left = std::min(h.left(), e->Left() - 2), top = std::min(h.top(), e->Top() - 2);
+  const int right = std::max(h.left() + h.width() - 3, e->Left() + e->Width());
+  const int bottom = std::max(h.top() + h.height() - 3, e->Top() + e->Height());
+  return QRect(left, top, right - left + 3, bottom - top + 3);
+}
+}  // namespace
+
 void TGHandle::Select(TGGraphicControl* e) {
   if (!e || e->Unselectable()) return;
   pressTime_ = platform::tickCount();
@@ -54,11 +64,7 @@ void TGHandle::Select(TGGraphicControl* e) {
     enabled_ = visible_ = true;
     setOwnBounds(QRect(e->Left() - 2, e->Top() - 2, e->Width() + 5, e->Height() + 5));
   } else {
-    const QRect& h = bounds_;
-    const int left = std::min(h.left(), e->Left() - 2), top = std::min(h.top(), e->Top() - 2);
-    const int right = std::max(h.left() + h.width() - 3, e->Left() + e->Width());
-    const int bottom = std::max(h.top() + h.height() - 3, e->Top() + e->Height());
-    setOwnBounds(QRect(left, top, right - left + 3, bottom - top + 3));
+    setOwnBounds(extended(bounds_, e));
   }
   selection_.push_back(e);
   zone_ = Move;
@@ -79,12 +85,7 @@ void TGHandle::Unselect(TGGraphicControl* e) {
   }
   const TGGraphicControl* first = selection_.front();
   QRect h(first->Left() - 2, first->Top() - 2, first->Width() + 3, first->Height() + 3);
-  for (const TGGraphicControl* s : selection_) {
-    const int left = std::min(h.left(), s->Left() - 2), top = std::min(h.top(), s->Top() - 2);
-    const int right = std::max(h.left() + h.width() - 3, s->Left() + s->Width());
-    const int bottom = std::max(h.top() + h.height() - 3, s->Top() + s->Height());
-    h = QRect(left, top, right - left + 3, bottom - top + 3);
-  }
+  for (const TGGraphicControl* s : selection_) h = extended(h, s);
   setOwnBounds(h);
 }
 

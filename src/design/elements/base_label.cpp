@@ -365,12 +365,12 @@ void TGBaseLabel::PrintOn(print::Canvas& target, double x0, double y0) {
     target.setBrush({toQColor(backColor_), false});
     target.rectangle(left, top, x0 + (Left() + Width() - 1) / ppi, y0 + (Top() + Height() - 1) / ppi);
   }
-  print::FontSpec spec = font_.printFont();
-  spec.rotation = angle_;
+  print::FontSpec printed = font_.printFont();
+  printed.rotation = angle_;
   target.setBrush({Qt::white, true});
   auto copy = [&](const EdgeRect& r, QPoint origin, TColor colour) {
-    spec.color = toQColor(colour);
-    target.setFont(spec);
+    printed.color = toQColor(colour);
+    target.setFont(printed);
     // The clip reaches a little further left and up: printer glyphs run wider.
     target.textRect(left + r.left / ppi - 0.03, top + r.top / ppi - 0.03, left + r.right / ppi, top + r.bottom / ppi,
                     left + origin.x() / ppi, top + origin.y() / ppi, shownText());
@@ -378,8 +378,8 @@ void TGBaseLabel::PrintOn(print::Canvas& target, double x0, double y0) {
   if (depthShadow_ > 0 && directionShadow_ != 0) copy(shadow_, shadowOrigin_, colorShadow_);
   if (depthHighlight_ > 0 && directionHighlight_ != 0) copy(highlight_, highlightOrigin_, colorHighlight_);
   copy(main_, mainOrigin_, font_.color);
-  spec.rotation = 0;
-  target.setFont(spec);
+  printed.rotation = 0;
+  target.setFont(printed);
 }
 
 void TGPLabel::BuildMenu() {

@@ -194,13 +194,13 @@ void TGMultiLineBaseLabel::PrintOn(print::Canvas& target, double x0, double y0) 
   const double ppi = PixelsPerInch();
   const double dpi = target.deviceDpi();
   const int one = static_cast<int>(std::trunc(dpi / ppi));
-  print::FontSpec spec = font_.printFont();
-  spec.underline = false;
-  spec.rotation = 0;
-  target.setFont(spec);
+  print::FontSpec printed = font_.printFont();
+  printed.underline = false;
+  printed.rotation = 0;
+  target.setFont(printed);
   target.setBrush({Qt::white, true});
   // The printed line is 120 % of the point size.
-  const int lineH = RoundHalfEven(spec.size / 60.0 * dpi);
+  const int lineH = RoundHalfEven(printed.size / 60.0 * dpi);
   const double leftInch = x0 + Left() / ppi;
   const int rl = RoundHalfEven(leftInch * dpi), rt = RoundHalfEven((y0 + Top() / ppi) * dpi);
   const int rr = RoundHalfEven((x0 + (Left() + Width()) / ppi) * dpi);
